@@ -1,0 +1,434 @@
+// Checks the images compiled into the resources.  The window code places
+// these bitmaps at fixed pixel positions and some loaders (and other
+// platforms' icon code) are picky about the exact layout, so the files are
+// parsed byte by byte here rather than trusting QImage alone.
+
+#include <QByteArray>
+#include <QColor>
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+QByteArray readResource(const QString &name)
+{
+    QFile file(QStringLiteral(":/images/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// Bounds-checked little-endian readers: a truncated file must fail the
+// test instead of reading past the buffer.
+struct Bytes
+{
+    const QByteArray &data;
+
+    bool has(qsizetype offset, qsizetype count) const
+    {
+        return offset >= 0 && count >= 0 && offset + count <= data.size();
+    }
+    quint8 u8(qsizetype offset) const
+    {
+        return has(offset, 1) ? quint8(data[offset]) : 0;
+    }
+    quint16 u16(qsizetype offset) const
+    {
+        return has(offset, 2) ? qFromLittleEndian<quint16>(data.constData() + offset) : 0;
+    }
+    quint32 u32(qsizetype offset) const
+    {
+        return has(offset, 4) ? qFromLittleEndian<quint32>(data.constData() + offset) : 0;
+    }
+    qint32 s32(qsizetype offset) const { return qint32(u32(offset)); }
+};
+
+// Header fields of a 24-bit BMP after validation, enough to address pixels.
+struct Bmp24
+{
+    qint32 width = 0;
+    qint32 height = 0; // positive: rows stored bottom-up
+    quint32 pixelOffset = 0;
+    qsizetype rowSize = 0;
+};
+
+// Validates a BMP as BITMAPFILEHEADER + BITMAPINFOHEADER, 24 bpp, BI_RGB.
+// Returns an empty string on success, otherwise what is wrong.
+QString parseBmp24(const QByteArray &data, Bmp24 *out)
+{
+    const Bytes b{data};
+    if (!b.has(0, 54))
+        return QStringLiteral("shorter than the two headers");
+    if (data.left(2) != "BM")
+        return QStringLiteral("no BM signature");
+    if (b.u32(2) != quint32(data.size()))
+        return QStringLiteral("bfSize %1 but file has %2 bytes").arg(b.u32(2)).arg(data.size());
+    if (b.u32(14) != 40)
+        return QStringLiteral("DIB header is %1 bytes, not a BITMAPINFOHEADER").arg(b.u32(14));
+    if (b.u16(26) != 1)
+        return QStringLiteral("biPlanes is %1").arg(b.u16(26));
+    if (b.u16(28) != 24)
+        return QStringLiteral("biBitCount is %1").arg(b.u16(28));
+    if (b.u32(30) != 0)
+        return QStringLiteral("biCompression is %1, not BI_RGB").arg(b.u32(30));
+
+    out->width = b.s32(18);
+    out->height = b.s32(22);
+    out->pixelOffset = b.u32(10);
+    if (out->width <= 0 || out->height <= 0)
+        return QStringLiteral("expected a bottom-up bitmap with positive dimensions");
+    out->rowSize = (qsizetype(out->width) * 3 + 3) & ~qsizetype(3);
+    if (out->pixelOffset < 54 || !b.has(out->pixelOffset, out->rowSize * out->height))
+        return QStringLiteral("pixel array does not fit in the file");
+    return {};
+}
+
+// Reads pixel (x, y), with y counted from the top as on screen.
+QRgb bmpPixel(const QByteArray &data, const Bmp24 &bmp, int x, int y)
+{
+    const qsizetype at = bmp.pixelOffset + qsizetype(bmp.height - 1 - y) * bmp.rowSize + qsizetype(x) * 3;
+    const auto *p = reinterpret_cast<const uchar *>(data.constData() + at);
+    return qRgb(p[2], p[1], p[0]);
+}
+
+struct GifInfo
+{
+    int width = 0;
+    int height = 0;
+    int paletteSize = 0;
+    bool hasTransparency = false;
+    int transparentIndex = -1;
+    bool gceBeforeImage = false;
+    int imageWidth = 0;
+    int imageHeight = 0;
+};
+
+// Walks a GIF89a stream up to its first image, collecting the screen size,
+// the global palette and the Graphic Control Extension that governs the image.
+QString parseGif(const QByteArray &data, GifInfo *out)
+{
+    const Bytes b{data};
+    if (!b.has(0, 13))
+        return QStringLiteral("shorter than the GIF header");
+    if (data.left(6) != "GIF89a")
+        return QStringLiteral("not GIF89a (transparency needs the 89a extensions)");
+    out->width = b.u16(6);
+    out->height = b.u16(8);
+    const quint8 flags = b.u8(10);
+    qsizetype pos = 13;
+    if (flags & 0x80) {
+        out->paletteSize = 1 << ((flags & 0x07) + 1);
+        pos += 3 * out->paletteSize;
+    }
+
+    bool pendingGce = false;
+    while (b.has(pos, 1)) {
+        const quint8 introducer = b.u8(pos);
+        if (introducer == 0x21) {
+            const quint8 label = b.u8(pos + 1);
+            if (label == 0xF9) {
+                if (b.u8(pos + 2) != 4 || !b.has(pos, 8))
+                    return QStringLiteral("malformed Graphic Control Extension");
+                out->hasTransparency = (b.u8(pos + 3) & 0x01) != 0;
+                out->transparentIndex = b.u8(pos + 6);
+                pendingGce = true;
+            }
+            // Skip the extension's sub-blocks.
+            pos += 2;
+            while (b.has(pos, 1) && b.u8(pos) != 0)
+                pos += 1 + b.u8(pos);
+            pos += 1;
+        } else if (introducer == 0x2C) {
+            if (!b.has(pos, 10))
+                return QStringLiteral("truncated image descriptor");
+            out->gceBeforeImage = pendingGce;
+            out->imageWidth = b.u16(pos + 5);
+            out->imageHeight = b.u16(pos + 7);
+            return {};
+        } else {
+            return QStringLiteral("unexpected block 0x%1 before the image").arg(introducer, 2, 16, QLatin1Char('0'));
+        }
+    }
+    return QStringLiteral("no image in the stream");
+}
+
+struct IcoEntry
+{
+    int width = 0;
+    int height = 0;
+    int bitCount = 0;
+    quint32 size = 0;
+    quint32 offset = 0;
+};
+
+} // namespace
+
+class TestAssets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void bitmaps_data();
+    void bitmaps();
+    void bannerKeepsLogoStripPlain();
+    void aboutLinkClippedColumnsAreWhite();
+    void gifs_data();
+    void gifs();
+    void programIcon();
+};
+
+void TestAssets::initTestCase()
+{
+    QVERIFY2(QFile::exists(QStringLiteral(":/images/banner.bmp")),
+             "the image resources are not linked into this executable");
+}
+
+void TestAssets::bitmaps_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    // Link and button faces sit directly on the white window, so their outer
+    // frame must be white for the edges to disappear.
+    QTest::addColumn<bool>("whiteFrame");
+
+    QTest::newRow("banner") << "banner.bmp" << 338 << 55 << false;
+    QTest::newRow("help") << "help.bmp" << 59 << 28 << true;
+    QTest::newRow("about") << "about.bmp" << 67 << 28 << true;
+    QTest::newRow("burn") << "burn.bmp" << 142 << 46 << true;
+    QTest::newRow("browse") << "browse.bmp" << 36 << 28 << true;
+}
+
+void TestAssets::bitmaps()
+{
+    QFETCH(QString, name);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, whiteFrame);
+
+    const QByteArray data = readResource(name);
+    QVERIFY2(!data.isEmpty(), qPrintable(name + " missing from resources"));
+
+    Bmp24 bmp;
+    const QString problem = parseBmp24(data, &bmp);
+    QVERIFY2(problem.isEmpty(), qPrintable(name + ": " + problem));
+    QCOMPARE(bmp.width, width);
+    QCOMPARE(bmp.height, height);
+
+    QImage image;
+    QVERIFY(image.loadFromData(data, "BMP"));
+    QCOMPARE(image.size(), QSize(width, height));
+
+    // Qt's decoding must agree with the raw rows everywhere; a wrong row
+    // padding or row order shows up as a mismatch here.
+    bool allWhite = true;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb raw = bmpPixel(data, bmp, x, y);
+            if (raw != image.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("%1: pixel (%2,%3) differs from QImage").arg(name).arg(x).arg(y)));
+            if (raw != qRgb(255, 255, 255))
+                allWhite = false;
+        }
+    }
+    QVERIFY2(!allWhite, qPrintable(name + " is blank"));
+
+    if (whiteFrame) {
+        for (int x = 0; x < width; ++x) {
+            QCOMPARE(bmpPixel(data, bmp, x, 0), qRgb(255, 255, 255));
+            QCOMPARE(bmpPixel(data, bmp, x, height - 1), qRgb(255, 255, 255));
+        }
+        for (int y = 0; y < height; ++y) {
+            QCOMPARE(bmpPixel(data, bmp, 0, y), qRgb(255, 255, 255));
+            QCOMPARE(bmpPixel(data, bmp, width - 1, y), qRgb(255, 255, 255));
+        }
+    }
+}
+
+void TestAssets::bannerKeepsLogoStripPlain()
+{
+    // The logo is painted over the banner's left edge; anything drawn there
+    // would show through the logo's transparent pixels.
+    const QByteArray data = readResource(QStringLiteral("banner.bmp"));
+    Bmp24 bmp;
+    QVERIFY(parseBmp24(data, &bmp).isEmpty());
+    const QRgb background = bmpPixel(data, bmp, 0, 0);
+    QCOMPARE(QColor(background).lightness() >= 240, true);
+    for (int y = 0; y < bmp.height; ++y)
+        for (int x = 0; x < 26; ++x)
+            QCOMPARE(bmpPixel(data, bmp, x, y), background);
+}
+
+void TestAssets::aboutLinkClippedColumnsAreWhite()
+{
+    // The window shows only 65 of the 67 columns; whatever sits in the last
+    // two would be cut in half.
+    const QByteArray data = readResource(QStringLiteral("about.bmp"));
+    Bmp24 bmp;
+    QVERIFY(parseBmp24(data, &bmp).isEmpty());
+    for (int y = 0; y < bmp.height; ++y) {
+        QCOMPARE(bmpPixel(data, bmp, bmp.width - 1, y), qRgb(255, 255, 255));
+        QCOMPARE(bmpPixel(data, bmp, bmp.width - 2, y), qRgb(255, 255, 255));
+    }
+}
+
+void TestAssets::gifs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+
+    QTest::newRow("logo") << "logo.gif" << 64;
+    QTest::newRow("abouticon") << "abouticon.gif" << 48;
+}
+
+void TestAssets::gifs()
+{
+    QFETCH(QString, name);
+    QFETCH(int, size);
+
+    const QByteArray data = readResource(name);
+    QVERIFY2(!data.isEmpty(), qPrintable(name + " missing from resources"));
+
+    GifInfo gif;
+    const QString problem = parseGif(data, &gif);
+    QVERIFY2(problem.isEmpty(), qPrintable(name + ": " + problem));
+    QCOMPARE(gif.width, size);
+    QCOMPARE(gif.height, size);
+    QCOMPARE(gif.imageWidth, size);
+    QCOMPARE(gif.imageHeight, size);
+    QVERIFY2(gif.paletteSize > 0, "no global colour table");
+    QVERIFY2(gif.gceBeforeImage, "no Graphic Control Extension ahead of the image");
+    QVERIFY2(gif.hasTransparency, "transparency flag not set");
+    QVERIFY(gif.transparentIndex < gif.paletteSize);
+
+    QImage image;
+    QVERIFY(image.loadFromData(data, "GIF"));
+    QCOMPARE(image.size(), QSize(size, size));
+    QVERIFY(image.hasAlphaChannel());
+
+    // The round disc leaves the corners empty; the flag is only useful if
+    // the transparent index is really used, and the mark itself is opaque.
+    int clear = 0;
+    int solid = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int alpha = qAlpha(image.pixel(x, y));
+            clear += alpha == 0;
+            solid += alpha == 255;
+        }
+    }
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+    QVERIFY(clear > 0);
+    QVERIFY(solid > size * size / 3);
+}
+
+void TestAssets::programIcon()
+{
+    const QByteArray data = readResource(QStringLiteral("app.ico"));
+    QVERIFY2(!data.isEmpty(), "app.ico missing from resources");
+    const Bytes b{data};
+    QVERIFY(b.has(0, 6));
+    QCOMPARE(b.u16(0), quint16(0));
+    QCOMPARE(b.u16(2), quint16(1)); // 1 = icon, 2 = cursor
+    QCOMPARE(b.u16(4), quint16(2));
+    QVERIFY(b.has(6, 2 * 16));
+
+    QList<IcoEntry> entries;
+    for (int i = 0; i < 2; ++i) {
+        const qsizetype at = 6 + 16 * i;
+        IcoEntry e;
+        e.width = b.u8(at) ? b.u8(at) : 256;
+        e.height = b.u8(at + 1) ? b.u8(at + 1) : 256;
+        e.bitCount = b.u16(at + 6);
+        e.size = b.u32(at + 8);
+        e.offset = b.u32(at + 12);
+        QCOMPARE(e.width, 24);
+        QCOMPARE(e.height, 24);
+        QVERIFY2(b.has(e.offset, e.size), "icon image lies outside the file");
+        entries.append(e);
+    }
+    QCOMPARE(entries[0].bitCount, 8);
+    QCOMPARE(entries[1].bitCount, 32);
+
+    // Each image is a BITMAPINFOHEADER DIB whose height counts the colour
+    // rows plus the 1-bit AND mask; its size must add up exactly.
+    const qsizetype maskBytes = ((24 + 31) / 32) * 4 * 24;
+    for (const IcoEntry &e : std::as_const(entries)) {
+        const qsizetype at = e.offset;
+        QCOMPARE(b.u32(at), quint32(40));
+        QCOMPARE(b.s32(at + 4), 24);
+        QCOMPARE(b.s32(at + 8), 48);
+        QCOMPARE(b.u16(at + 12), quint16(1));
+        QCOMPARE(int(b.u16(at + 14)), e.bitCount);
+        QCOMPARE(b.u32(at + 16), quint32(0));
+
+        const quint32 colorsUsed = b.u32(at + 32);
+        const qsizetype paletteEntries = e.bitCount == 8 ? (colorsUsed ? colorsUsed : 256) : 0;
+        const qsizetype rowBytes = ((24 * e.bitCount + 31) / 32) * 4;
+        const qsizetype pixels = at + 40 + 4 * paletteEntries;
+        const qsizetype mask = pixels + rowBytes * 24;
+        QCOMPARE(paletteEntries, qsizetype(e.bitCount == 8 ? 256 : 0));
+        QCOMPARE(qsizetype(e.size), 40 + 4 * paletteEntries + rowBytes * 24 + maskBytes);
+
+        // Where the AND mask lets the background through, the colour part
+        // must be black, or it would tint the desktop behind the icon.
+        int masked = 0;
+        for (int row = 0; row < 24; ++row) {
+            for (int x = 0; x < 24; ++x) {
+                const bool transparent = b.u8(mask + row * 4 + x / 8) & (0x80 >> (x % 8));
+                QRgb colour;
+                int alpha = 255;
+                if (e.bitCount == 8) {
+                    const qsizetype entry = at + 40 + 4 * b.u8(pixels + row * rowBytes + x);
+                    colour = qRgb(b.u8(entry + 2), b.u8(entry + 1), b.u8(entry));
+                } else {
+                    const qsizetype px = pixels + row * rowBytes + 4 * x;
+                    colour = qRgb(b.u8(px + 2), b.u8(px + 1), b.u8(px));
+                    alpha = b.u8(px + 3);
+                    // The mask and the alpha channel must describe the same shape.
+                    QCOMPARE(transparent, alpha == 0);
+                }
+                if (transparent) {
+                    ++masked;
+                    QCOMPARE(colour, qRgb(0, 0, 0));
+                }
+            }
+        }
+        QVERIFY2(masked > 0 && masked < 24 * 24, "icon mask is empty or covers everything");
+    }
+
+    // The 32-bit image must carry real alpha, including soft edges.
+    {
+        const qsizetype pixels = entries[1].offset + 40;
+        QSet<int> alphas;
+        for (int i = 0; i < 24 * 24; ++i)
+            alphas.insert(b.u8(pixels + 4 * i + 3));
+        QVERIFY(alphas.contains(0));
+        QVERIFY(alphas.contains(255));
+        QVERIFY2(alphas.size() > 2, "32-bit icon has no anti-aliased edge");
+    }
+
+    QImageReader reader(QStringLiteral(":/images/app.ico"));
+    QCOMPARE(reader.imageCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.size(), QSize(24, 24));
+        QVERIFY(image.hasAlphaChannel());
+    }
+
+    const QIcon icon(QStringLiteral(":/images/app.ico"));
+    QVERIFY(!icon.isNull());
+    QVERIFY(icon.availableSizes().contains(QSize(24, 24)));
+    QVERIFY(!icon.pixmap(24, 24).isNull());
+}
+
+QTEST_MAIN(TestAssets)
+#include "tst_assets.moc"
