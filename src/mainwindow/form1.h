@@ -1,0 +1,75 @@
+// The main window: drive list, image path, eject option, burn button and
+// status line. Each event procedure is named after its control and event and
+// follows the steps it carries out; the burn command lives in
+// form1_burn.cpp, the smaller window commands in form1_commands.cpp.
+#pragma once
+
+#include "platform/discservice.h"
+#include "platform/platform.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QLineEdit;
+class QTreeWidget;
+
+namespace pelimor {
+
+class PictureBox;
+class PictureButton;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // Creating the window loads it: the controls take their designed state
+    // and Form_Load builds the drive list, once for the run.
+    explicit Form1(const Platform &platform, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Controls, by their designed names (also their objectName).
+    PictureBox *Picture3 = nullptr;
+    QLineEdit *txtStatus = nullptr;
+    PictureBox *picHelp = nullptr;
+    PictureBox *Picture2 = nullptr;
+    QCheckBox *chkEject = nullptr;
+    PictureBox *Picture1 = nullptr;
+    PictureButton *cmdBurn = nullptr;
+    PictureButton *cmdBrowse = nullptr;
+    QLineEdit *txtPath = nullptr;
+    QTreeWidget *ListView1 = nullptr;
+
+    // The writer of the current (or last) burn; its events drive the status
+    // line.
+    DataWriter *dataWriter() const { return objDataWriter.get(); }
+    bool isBurning() const { return m_burning; }
+
+    // Designed sizes, in logical pixels.
+    static constexpr QSize clientSize{425, 280};
+    static constexpr QSize maximumOuterSize{441, 316};
+
+public slots:
+    void cmdBurn_Click();
+    void cmdBrowse_Click();
+    void picHelp_Click();
+    void Picture2_Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void Form_Resize();
+    void objDataWriter_Update(DataWriter &writer, const WriteProgress &progress);
+    void runBurn(const QString &path, const std::string &recorderId);
+
+    Platform m_platform;
+    std::unique_ptr<DataWriter> objDataWriter;
+    bool m_burning = false;
+};
+
+} // namespace pelimor

@@ -1,0 +1,49 @@
+// The main window's smaller commands: choosing the image, the help page,
+// the size limit and the About link.
+#include "mainwindow/form1.h"
+
+#include "appinfo.h"
+#include "platform/filedialog.h"
+#include "platform/shell.h"
+
+#include <QLineEdit>
+#include <QResizeEvent>
+
+namespace pelimor {
+
+void Form1::cmdBrowse_Click()
+{
+    // Cancelling leaves the path as it was: a path given on the command
+    // line must survive a look into the dialog.
+    const auto chosen = m_platform.fileDialog->getOpenFileName(this, QStringLiteral("ISO files(*.iso) (*.iso)"));
+    if (chosen)
+        txtPath->setText(*chosen);
+}
+
+void Form1::picHelp_Click()
+{
+    m_platform.shell->run(QString::fromLatin1(app::supportUrl));
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::Form_Resize()
+{
+    // The window may shrink but never grow beyond its designed outer size.
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    QSize client = size();
+    if (frameGeometry().height() > maximumOuterSize.height())
+        client.setHeight(maximumOuterSize.height() - frameExtra.height());
+    if (frameGeometry().width() > maximumOuterSize.width())
+        client.setWidth(maximumOuterSize.width() - frameExtra.width());
+    if (client != size())
+        resize(client);
+}
+
+void Form1::Picture2_Click() {}
+
+} // namespace pelimor

@@ -1,0 +1,139 @@
+// The disc-mastering service as the windows see it.
+//
+// Three objects do all the disc work: a disc master that lists the
+// recorders, a disc recorder bound to one of them, and a data writer that
+// checks the disc and writes an image stream to it. The windows only ever
+// talk to these interfaces; a DiscService creates them, so a window never
+// names a backend (libburn on Linux, IMAPI2 on Windows, a scripted simulator
+// in the tests).
+//
+// This header is plain C++ on purpose: the Windows backend and its tests are
+// built without Qt. Texts are UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pelimor {
+
+// Every failure of a service call. what() is a sentence a user can read in
+// the "Burn failed" box, so backends translate their own codes before they
+// throw.
+class ServiceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The values the windows test for. Backends must map their own notions of
+// "blank" and of write phases onto exactly these numbers.
+namespace profile {
+inline constexpr int cdR = 9;
+}
+namespace media_status {
+inline constexpr int blank = 2;
+inline constexpr int blankAppendable = 6;
+inline constexpr int appendable = 4;
+} // namespace media_status
+namespace write_action {
+inline constexpr int validatingMedia = 0;
+inline constexpr int formattingMedia = 1;
+inline constexpr int initializingHardware = 2;
+inline constexpr int calibratingPower = 3;
+inline constexpr int writingData = 4;
+inline constexpr int finalization = 5;
+inline constexpr int completed = 6;
+inline constexpr int verifying = 7;
+} // namespace write_action
+
+inline constexpr std::int64_t sectorSize = 2048;
+
+struct WriteProgress {
+    int CurrentAction = 0;
+    int ElapsedTime = 0; // seconds
+    int TotalTime = 0;   // seconds, estimated
+    int SectorCount = 0;
+    int StartLba = 0;
+    int LastWrittenLba = 0;
+};
+
+// The bytes handed to DataWriter::Write. Reads are sequential and may be
+// restarted from the beginning (a verifying writer reads the image twice).
+// size() is a whole number of sectors.
+class ImageStream {
+public:
+    virtual ~ImageStream() = default;
+    virtual std::int64_t size() const = 0;
+    // Fills up to maxBytes; returns the count, 0 only at the end. Throws
+    // ServiceError when the underlying file fails.
+    virtual std::int64_t read(char *buffer, std::int64_t maxBytes) = 0;
+    virtual void rewind() = 0;
+    // The file behind the stream, for backends that read it natively;
+    // empty when there is none.
+    virtual std::string path() const { return {}; }
+};
+
+class DiscMaster {
+public:
+    virtual ~DiscMaster() = default;
+    // One identifier per recorder on the computer, in the service's order.
+    virtual std::vector<std::string> RecorderIds() = 0;
+};
+
+class DiscRecorder {
+public:
+    virtual ~DiscRecorder() = default;
+    virtual void InitializeDiscRecorder(const std::string &recorderId) = 0;
+    virtual std::vector<int> SupportedProfiles() = 0;
+    virtual std::string VendorId() = 0;
+    virtual std::string ProductId() = 0;
+    virtual std::string ProductRevision() = 0;
+    virtual std::vector<std::string> VolumePathNames() = 0;
+    virtual void EjectMedia() = 0;
+};
+
+class DataWriter {
+public:
+    using UpdateHandler = std::function<void(DataWriter &writer, const WriteProgress &progress)>;
+
+    virtual ~DataWriter() = default;
+    virtual bool IsRecorderSupported(DiscRecorder &recorder) = 0;
+    virtual bool IsCurrentMediaSupported(DiscRecorder &recorder) = 0;
+    virtual void setRecorder(DiscRecorder &recorder) = 0;
+    virtual int CurrentMediaStatus() = 0;
+    virtual int NextWritableAddress() = 0;
+    virtual void setClientName(const std::string &name) = 0;
+    // Sectors still free on the disc in the recorder.
+    virtual std::int64_t FreeSectorsOnMedia() = 0;
+    // Blocks until the burn has ended. Keeps the caller's event loop
+    // running, so windows repaint and Update arrives on the calling thread.
+    virtual void Write(ImageStream &stream) = 0;
+    // True only when the last Write completed and the disc holds the image.
+    virtual bool LastWriteSucceeded() const = 0;
+
+    void setUpdateHandler(UpdateHandler handler) { m_update = std::move(handler); }
+
+protected:
+    void raiseUpdate(const WriteProgress &progress)
+    {
+        if (m_update)
+            m_update(*this, progress);
+    }
+
+private:
+    UpdateHandler m_update;
+};
+
+class DiscService {
+public:
+    virtual ~DiscService() = default;
+    // Throws ServiceError when the service is not available on this computer.
+    virtual std::unique_ptr<DiscMaster> CreateDiscMaster() = 0;
+    virtual std::unique_ptr<DiscRecorder> CreateDiscRecorder() = 0;
+    virtual std::unique_ptr<DataWriter> CreateDataWriter() = 0;
+};
+
+} // namespace pelimor

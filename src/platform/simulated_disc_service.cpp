@@ -1,0 +1,203 @@
+#include "platform/simulated_disc_service.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace pelimor {
+namespace {
+
+class SimMaster : public DiscMaster {
+public:
+    explicit SimMaster(SimulatedDiscService &s) : m_s(s) {}
+    std::vector<std::string> RecorderIds() override
+    {
+        m_s.record("RecorderIds");
+        std::vector<std::string> ids;
+        for (const auto &r : m_s.recorders)
+            ids.push_back(r.id);
+        return ids;
+    }
+
+private:
+    SimulatedDiscService &m_s;
+};
+
+class SimRecorder : public DiscRecorder {
+public:
+    explicit SimRecorder(SimulatedDiscService &s) : m_s(s) {}
+
+    void InitializeDiscRecorder(const std::string &recorderId) override
+    {
+        m_s.record("InitializeDiscRecorder");
+        m_s.recorderById(recorderId); // throws for an unknown identifier
+        m_id = recorderId;
+    }
+    std::vector<int> SupportedProfiles() override { return bound("SupportedProfiles").profiles; }
+    std::string VendorId() override { return bound("VendorId").vendor; }
+    std::string ProductId() override { return bound("ProductId").product; }
+    std::string ProductRevision() override { return bound("ProductRevision").revision; }
+    std::vector<std::string> VolumePathNames() override { return bound("VolumePathNames").volumePaths; }
+    void EjectMedia() override
+    {
+        bound("EjectMedia");
+        m_s.ejected.push_back(m_id);
+    }
+
+    SimulatedRecorder &bound(const std::string &call)
+    {
+        m_s.record(call);
+        if (m_id.empty())
+            throw ServiceError("the recorder has not been initialized");
+        return m_s.recorderById(m_id);
+    }
+    const std::string &id() const { return m_id; }
+
+private:
+    SimulatedDiscService &m_s;
+    std::string m_id;
+};
+
+class SimWriter : public DataWriter {
+public:
+    explicit SimWriter(SimulatedDiscService &s) : m_s(s) {}
+
+    bool IsRecorderSupported(DiscRecorder &recorder) override
+    {
+        return asSim(recorder, "IsRecorderSupported").recorderSupported;
+    }
+    bool IsCurrentMediaSupported(DiscRecorder &recorder) override
+    {
+        return asSim(recorder, "IsCurrentMediaSupported").mediaSupported;
+    }
+    void setRecorder(DiscRecorder &recorder) override
+    {
+        asSim(recorder, "setRecorder");
+        m_recorder = &static_cast<SimRecorder &>(recorder);
+    }
+    int CurrentMediaStatus() override
+    {
+        auto &r = current("CurrentMediaStatus");
+        const int status = r.mediaStatus.front();
+        if (r.mediaStatus.size() > 1)
+            r.mediaStatus.pop_front();
+        return status;
+    }
+    int NextWritableAddress() override { return current("NextWritableAddress").nextWritableAddress; }
+    void setClientName(const std::string &name) override
+    {
+        m_s.record("setClientName");
+        m_s.clientName = name;
+    }
+    std::int64_t FreeSectorsOnMedia() override { return current("FreeSectorsOnMedia").freeSectors; }
+
+    void Write(ImageStream &stream) override
+    {
+        auto &r = current("Write");
+        m_succeeded = false;
+        m_s.writtenTo = r.id;
+        m_s.bytesWritten = 0;
+        m_s.writtenBytes.clear();
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        std::vector<char> chunk(1 << 20);
+        for (;;) {
+            const auto n = stream.read(chunk.data(), static_cast<std::int64_t>(chunk.size()));
+            if (n <= 0)
+                break;
+            hash.addData(QByteArrayView(chunk.data(), static_cast<qsizetype>(n)));
+            if (m_s.keepWrittenBytes)
+                m_s.writtenBytes.append(chunk.data(), static_cast<qsizetype>(n));
+            m_s.bytesWritten += n;
+            QCoreApplication::processEvents();
+        }
+        m_s.writtenSha256 = hash.result();
+
+        auto script = m_s.progressScript;
+        if (script.empty())
+            script = defaultScript(static_cast<int>(m_s.bytesWritten / sectorSize));
+        for (const auto &progress : script) {
+            raiseUpdate(progress);
+            QCoreApplication::processEvents();
+            if (m_s.duringWrite)
+                m_s.duringWrite(progress);
+        }
+        m_succeeded = m_s.writeSucceeds;
+    }
+    bool LastWriteSucceeded() const override { return m_succeeded; }
+
+private:
+    static std::vector<WriteProgress> defaultScript(int sectors)
+    {
+        std::vector<WriteProgress> s;
+        s.push_back({write_action::initializingHardware, 0, 0, 0, 0, 0});
+        s.push_back({write_action::calibratingPower, 1, 0, 0, 0, 0});
+        for (int step = 0; step <= 4; ++step)
+            s.push_back({write_action::writingData, 2 + step, 6, sectors, 0, sectors * step / 4});
+        s.push_back({write_action::finalization, 7, 8, 0, 0, 0});
+        s.push_back({write_action::completed, 8, 8, 0, 0, 0});
+        return s;
+    }
+
+    SimulatedRecorder &asSim(DiscRecorder &recorder, const std::string &call)
+    {
+        m_s.record(call);
+        auto *sim = dynamic_cast<SimRecorder *>(&recorder);
+        if (!sim)
+            throw ServiceError("the recorder belongs to another service");
+        return m_s.recorderById(sim->id());
+    }
+    SimulatedRecorder &current(const std::string &call)
+    {
+        m_s.record(call);
+        if (!m_recorder)
+            throw ServiceError("no recorder has been set on the writer");
+        return m_s.recorderById(m_recorder->id());
+    }
+
+    SimulatedDiscService &m_s;
+    SimRecorder *m_recorder = nullptr;
+    bool m_succeeded = false;
+};
+
+} // namespace
+
+int SimulatedDiscService::count(const std::string &call) const
+{
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+}
+
+void SimulatedDiscService::record(const std::string &call)
+{
+    calls.push_back(call);
+    if (auto it = failures.find(call); it != failures.end())
+        throw ServiceError(it->second);
+}
+
+SimulatedRecorder &SimulatedDiscService::recorderById(const std::string &id)
+{
+    for (auto &r : recorders)
+        if (r.id == id)
+            return r;
+    throw ServiceError("no recorder is known by the identifier '" + id + "'");
+}
+
+std::unique_ptr<DiscMaster> SimulatedDiscService::CreateDiscMaster()
+{
+    record("CreateDiscMaster");
+    return std::make_unique<SimMaster>(*this);
+}
+
+std::unique_ptr<DiscRecorder> SimulatedDiscService::CreateDiscRecorder()
+{
+    record("CreateDiscRecorder");
+    return std::make_unique<SimRecorder>(*this);
+}
+
+std::unique_ptr<DataWriter> SimulatedDiscService::CreateDataWriter()
+{
+    record("CreateDataWriter");
+    ++writersCreated;
+    return std::make_unique<SimWriter>(*this);
+}
+
+} // namespace pelimor

@@ -1,0 +1,74 @@
+// A scripted disc-mastering service for tests and demonstrations.
+//
+// A test describes the recorders, the discs in them and how a burn should
+// go; every call the windows make is recorded, and every byte written is
+// counted and hashed (and kept, when asked), so a test can prove that the
+// image reached the recorder unchanged.
+#pragma once
+
+#include "platform/discservice.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace pelimor {
+
+struct SimulatedRecorder {
+    std::string id;
+    std::vector<int> profiles{profile::cdR};
+    std::string vendor;
+    std::string product;
+    std::string revision;
+    std::vector<std::string> volumePaths;
+    bool recorderSupported = true;
+    bool mediaSupported = true;
+    // Successive CurrentMediaStatus answers; the last one repeats.
+    std::deque<int> mediaStatus{media_status::blank};
+    int nextWritableAddress = 0;
+    std::int64_t freeSectors = 359'844; // an empty 700 MB CD-R
+};
+
+class SimulatedDiscService : public DiscService {
+public:
+    // --- the script ---
+    std::vector<SimulatedRecorder> recorders;
+    // Raised in order once the image has been consumed; when empty, Write
+    // raises a plausible sequence of its own (initializing, writing in
+    // steps, finalizing, completed).
+    std::vector<WriteProgress> progressScript;
+    // Call name (e.g. "InitializeDiscRecorder", "Write", "CreateDiscMaster")
+    // -> reason of the ServiceError it throws.
+    std::map<std::string, std::string> failures;
+    bool writeSucceeds = true;
+    bool keepWrittenBytes = false;
+    // Runs inside Write after every progress event, with the event loop
+    // alive: lets a test look at (or poke) the windows mid-burn.
+    std::function<void(const WriteProgress &)> duringWrite;
+
+    // --- the record ---
+    std::vector<std::string> calls;
+    int writersCreated = 0;
+    std::vector<std::string> ejected;
+    std::string clientName;
+    std::string writtenTo;
+    std::int64_t bytesWritten = 0;
+    QByteArray writtenBytes;
+    QByteArray writtenSha256;
+
+    int count(const std::string &call) const;
+
+    std::unique_ptr<DiscMaster> CreateDiscMaster() override;
+    std::unique_ptr<DiscRecorder> CreateDiscRecorder() override;
+    std::unique_ptr<DataWriter> CreateDataWriter() override;
+
+    // For the simulated objects themselves.
+    void record(const std::string &call);
+    SimulatedRecorder &recorderById(const std::string &id);
+};
+
+} // namespace pelimor
