@@ -66,10 +66,11 @@ void Form1::cmdBurn_Click()
     }
     QTreeWidgetItem *row = ListView1->currentItem();
     if (!row) {
-        prompter->MsgBox(this,
-                         QStringLiteral("No CD/DVD recorder is selected. Connect a recorder that can write CDs "
-                                        "and try again."),
-                         MsgIcon::Critical, QStringLiteral("No recorder"));
+        QString prompt = QStringLiteral("No CD/DVD recorder is selected. Connect a recorder that can write CDs "
+                                        "and try again.");
+        if (const std::string hint = m_platform.disc->RecorderAccessHint(); !hint.empty())
+            prompt += QLatin1Char(' ') + QString::fromStdString(hint);
+        prompter->MsgBox(this, prompt, MsgIcon::Critical, QStringLiteral("No recorder"));
         return;
     }
 

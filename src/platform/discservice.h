@@ -134,6 +134,9 @@ public:
     virtual std::unique_ptr<DiscMaster> CreateDiscMaster() = 0;
     virtual std::unique_ptr<DiscRecorder> CreateDiscRecorder() = 0;
     virtual std::unique_ptr<DataWriter> CreateDataWriter() = 0;
+    // One sentence that helps a user whose recorder was not listed (for
+    // example because they may not open the device), or empty.
+    virtual std::string RecorderAccessHint() { return {}; }
 };
 
 } // namespace pelimor
