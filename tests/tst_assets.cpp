@@ -3,6 +3,8 @@
 // platforms' icon code) are picky about the exact layout, so the files are
 // parsed byte by byte here rather than trusting QImage alone.
 
+#include "platform/resources.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QFile>
@@ -185,6 +187,7 @@ private slots:
 
 void TestAssets::initTestCase()
 {
+    pelimor::ensureResources();
     QVERIFY2(QFile::exists(QStringLiteral(":/images/banner.bmp")),
              "the image resources are not linked into this executable");
 }
