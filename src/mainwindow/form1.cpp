@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace pelimor {
 namespace {
 
@@ -197,20 +199,21 @@ void Form1::Form_Load()
             try {
                 auto recorder = m_platform.disc->CreateDiscRecorder();
                 recorder->InitializeDiscRecorder(id);
-                QTreeWidgetItem *row = nullptr;
-                for (int code : recorder->SupportedProfiles()) {
-                    if (code == profile::cdR && !row) {
-                        row = new QTreeWidgetItem(ListView1);
-                        row->setText(columnId, QString::fromStdString(id));
-                        row->setText(columnCdRecordable, QStringLiteral("yes"));
-                    }
-                }
-                if (!row)
+                const auto profiles = recorder->SupportedProfiles();
+                if (std::find(profiles.begin(), profiles.end(), profile::cdR) == profiles.end())
                     continue;
-                row->setText(columnVendor, QString::fromStdString(recorder->VendorId()));
-                row->setText(columnProduct, QString::fromStdString(recorder->ProductId()));
-                row->setText(columnRevision, QString::fromStdString(recorder->ProductRevision()));
+                // The row is added only once the recorder has answered every
+                // question, so a failing drive leaves no half-filled row.
+                const QStringList details{QString::fromStdString(recorder->VendorId()),
+                                          QString::fromStdString(recorder->ProductId()),
+                                          QString::fromStdString(recorder->ProductRevision())};
                 const auto volumes = recorder->VolumePathNames();
+                auto *row = new QTreeWidgetItem(ListView1);
+                row->setText(columnId, QString::fromStdString(id));
+                row->setText(columnCdRecordable, QStringLiteral("yes"));
+                row->setText(columnVendor, details[0]);
+                row->setText(columnProduct, details[1]);
+                row->setText(columnRevision, details[2]);
                 row->setText(columnDrive, volumes.empty() ? QString() : QString::fromStdString(volumes.front()));
             } catch (const ServiceError &) {
                 continue;

@@ -49,7 +49,10 @@ public:
         m_s.record(call);
         if (m_id.empty())
             throw ServiceError("the recorder has not been initialized");
-        return m_s.recorderById(m_id);
+        auto &r = m_s.recorderById(m_id);
+        if (auto it = r.failures.find(call); it != r.failures.end())
+            throw ServiceError(it->second);
+        return r;
     }
     const std::string &id() const { return m_id; }
 

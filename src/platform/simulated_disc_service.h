@@ -31,6 +31,8 @@ struct SimulatedRecorder {
     std::deque<int> mediaStatus{media_status::blank};
     int nextWritableAddress = 0;
     std::int64_t freeSectors = 359'844; // an empty 700 MB CD-R
+    // Failures of this recorder only: call name -> reason.
+    std::map<std::string, std::string> failures;
 };
 
 class SimulatedDiscService : public DiscService {
