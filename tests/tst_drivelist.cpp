@@ -100,8 +100,8 @@ void TestDriveList::aCdRecorderKeepsItsOwnDetailsWhenANonCdRecorderFollows()
 void TestDriveList::textsAreStoredAsReceivedAndOnlyTheFirstVolumeIsShown()
 {
     SimulatedPlatform sim;
-    sim.disc.recorders.push_back(cdRecorder("\\\\?\\scsi#cdrom", "HP      ", "DVD Writer 1260t", "HT11 ",
-                                            {"G:\\", "H:\\mnt\\"}));
+    sim.disc.recorders.push_back(
+        cdRecorder("\\\\?\\scsi#cdrom", "HP      ", "DVD Writer 1260t", "HT11 ", {"G:\\", "H:\\mnt\\"}));
     sim.disc.recorders.push_back(cdRecorder("rec2", "LITE-ON ", "LTR-52327S", "QS0C", {"/dev/sr1"}));
     Form1 form(sim.platform());
     QCOMPARE(form.ListView1->topLevelItemCount(), 2);

@@ -158,9 +158,8 @@ void TestMainWindow::tabWalksTheControlsSkippingThePathBox()
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QCOMPARE(QApplication::focusWidget(), form->ListView1);
-    const QList<QWidget *> expected{form->cmdBrowse, form->cmdBurn,  form->Picture1,  form->chkEject,
-                                    form->Picture2,  form->picHelp,  form->txtStatus, form->Picture3,
-                                    form->ListView1};
+    const QList<QWidget *> expected{form->cmdBrowse, form->cmdBurn,   form->Picture1, form->chkEject, form->Picture2,
+                                    form->picHelp,   form->txtStatus, form->Picture3, form->ListView1};
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), next->objectName());

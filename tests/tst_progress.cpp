@@ -1,0 +1,103 @@
+// The status line during a burn: one text per progress event.
+#include "mainwindow/form1.h"
+#include "testsupport.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QtTest>
+
+using namespace pelimor;
+using namespace pelimor::test;
+
+Q_DECLARE_METATYPE(pelimor::WriteProgress)
+
+class TestProgress : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
+    void statusTextForEachEvent_data();
+    void statusTextForEachEvent();
+    void percentageFollowsTheUsersLocale();
+    void statusLineFollowsTheBurnAndKeepsItsLastText();
+
+private:
+    QStringList burnWith(const std::vector<WriteProgress> &script);
+};
+
+// Burns a small image with the given events and returns the status text
+// seen after each one.
+QStringList TestProgress::burnWith(const std::vector<WriteProgress> &script)
+{
+    QTemporaryDir dir;
+    SimulatedPlatform sim;
+    sim.disc.recorders.push_back(cdRecorder("rec0"));
+    sim.disc.progressScript = script;
+    Form1 form(sim.platform());
+    form.txtPath->setText(writePatternFile(dir, "a.iso", 4096));
+    QStringList seen;
+    sim.disc.duringWrite = [&](const WriteProgress &) { seen << form.txtStatus->text(); };
+    form.cmdBurn_Click();
+    if (sim.prompter.messages.size() != 1 || sim.prompter.last().title != "Complete")
+        seen << "<burn did not complete>";
+    return seen;
+}
+
+void TestProgress::statusTextForEachEvent_data()
+{
+    QTest::addColumn<WriteProgress>("progress");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("validating") << WriteProgress{0, 3, 120, 0, 0, 0} << "Validating media Time: 3 / 120";
+    QTest::newRow("formatting") << WriteProgress{1, 0, 45, 0, 0, 0} << "Formatting media Time: 0 / 45";
+    QTest::newRow("initializing") << WriteProgress{2, 5, 9, 0, 0, 0} << "Initializing Hardware ";
+    QTest::newRow("calibrating") << WriteProgress{3, 5, 9, 0, 0, 0} << "Calibrating Power (OPC) ";
+    QTest::newRow("half written") << WriteProgress{4, 30, 60, 1000, 0, 500} << "Progress:  50.00%";
+    QTest::newRow("half from a start address") << WriteProgress{4, 30, 60, 200, 1000, 1100} << "Progress:  50.00%";
+    QTest::newRow("first report") << WriteProgress{4, 1, 60, 1000, 150, 150} << "Progress:  0.00%";
+    QTest::newRow("a third") << WriteProgress{4, 1, 60, 3, 0, 1} << "Progress:  33.33%";
+    QTest::newRow("all of it") << WriteProgress{4, 1, 60, 359844, 0, 359844} << "Progress:  100.00%";
+    QTest::newRow("no sector count yet") << WriteProgress{4, 1, 60, 0, 0, 17} << "Progress:  0.00%";
+    QTest::newRow("finalizing") << WriteProgress{5, 80, 90, 0, 0, 0} << "Finalizing ";
+    QTest::newRow("completed") << WriteProgress{6, 90, 90, 0, 0, 0} << "Completed the burn.";
+    QTest::newRow("verifying") << WriteProgress{7, 95, 120, 0, 0, 0} << "Verifying the data.";
+    QTest::newRow("unknown") << WriteProgress{8, 1, 2, 0, 0, 0} << "Unknown action: 8";
+    QTest::newRow("negative") << WriteProgress{-1, 1, 2, 0, 0, 0} << "Unknown action: -1";
+}
+
+void TestProgress::statusTextForEachEvent()
+{
+    QFETCH(WriteProgress, progress);
+    QFETCH(QString, text);
+    QCOMPARE(burnWith({progress}), QStringList{text});
+}
+
+void TestProgress::percentageFollowsTheUsersLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(burnWith({{4, 1, 60, 1000, 0, 500}}), QStringList{"Progress:  50,00%"});
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(burnWith({{4, 1, 60, 8, 0, 1}}), QStringList{"Progress:  12.50%"});
+}
+
+void TestProgress::statusLineFollowsTheBurnAndKeepsItsLastText()
+{
+    QTemporaryDir dir;
+    SimulatedPlatform sim;
+    sim.disc.recorders.push_back(cdRecorder("rec0"));
+    sim.disc.recorders[0].mediaStatus = {2, 4};
+    Form1 form(sim.platform());
+    form.txtPath->setText(writePatternFile(dir, "a.iso", 8 * 2048));
+    QStringList seen;
+    sim.disc.duringWrite = [&](const WriteProgress &) { seen << form.txtStatus->text(); };
+    form.cmdBurn_Click();
+    QCOMPARE(seen, (QStringList{"Initializing Hardware ", "Calibrating Power (OPC) ", "Progress:  0.00%",
+                                "Progress:  25.00%", "Progress:  50.00%", "Progress:  75.00%", "Progress:  100.00%",
+                                "Finalizing ", "Completed the burn."}));
+    // A refused second run does not clear what the last burn left.
+    form.cmdBurn_Click();
+    QCOMPARE(sim.prompter.last().title, QString("Media status - 4"));
+    QCOMPARE(form.txtStatus->text(), QString("Completed the burn."));
+}
+
+QTEST_MAIN(TestProgress)
+#include "tst_progress.moc"
