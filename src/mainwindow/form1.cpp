@@ -52,8 +52,8 @@ const QColor white(0xFF, 0xFF, 0xFF);
 } // namespace
 
 Form1::Form1(const Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_platform(platform)
 {
     ensureResources();
@@ -117,6 +117,7 @@ void Form1::createControls()
     chkEject->setAutoFillBackground(true);
     QPalette checkPalette = chkEject->palette();
     checkPalette.setColor(QPalette::Window, white);
+    checkPalette.setColor(QPalette::Button, white);
     chkEject->setPalette(checkPalette);
 
     Picture2 = new PictureBox(this);

@@ -1,0 +1,32 @@
+# Sourced by the other scripts: installs the Debian packages the build needs
+# when they are missing, then configures and builds into $build_dir.
+#   setup_packages [extra packages...]
+#   setup_build <build dir> [cmake options...]
+
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+setup_packages() {
+    local wanted=(cmake g++ make pkg-config qt6-base-dev libburn-dev fonts-liberation xvfb xauth "$@")
+    local missing=()
+    local p
+    for p in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+setup_build() {
+    local dir=$1
+    shift
+    cmake -S "$repo_root" -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+have_display() {
+    [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]
+}

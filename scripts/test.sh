@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds Pelimor ISO Burn with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs the whole test suite on Qt's offscreen platform; then, when the
+# Windows cross-build check is present, runs it as well.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+
+setup_packages
+build_dir="$repo_root/build"
+setup_build "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DPELIMOR_SANITIZE=ON -DPELIMOR_BUILD_TESTS=ON
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd "$build_dir" && ctest --output-on-failure --timeout 600)
+
+if [ -x "$repo_root/scripts/test-windows.sh" ]; then
+    "$repo_root/scripts/test-windows.sh"
+fi
