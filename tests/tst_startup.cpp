@@ -19,6 +19,8 @@ private slots:
     void pathBoxTakesTheFirstCommaPiece();
     void missingServiceExplainsOpensTheArticleAndShowsNoWindow();
     void presentServiceShowsTheWindowWithoutMessages();
+    void runEndsWithExitCodeOneWhenTheServiceIsMissing();
+    void runKeepsGoingUntilTheLastWindowCloses();
 };
 
 void TestStartup::commandLineJoinsArgumentsAfterTheProgramName_data()
@@ -105,6 +107,35 @@ void TestStartup::presentServiceShowsTheWindowWithoutMessages()
     QCOMPARE(window->ListView1->topLevelItemCount(), 1);
     QVERIFY(sim.shell.opened.isEmpty());
     QVERIFY(sim.prompter.messages.empty());
+}
+
+void TestStartup::runEndsWithExitCodeOneWhenTheServiceIsMissing()
+{
+    SimulatedPlatform sim;
+    sim.disc.failures["CreateDiscMaster"] = "class not registered";
+    // If Run went on to the event loop, this would end it with 0.
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QApplication::exit(0); });
+    guard.start(2000);
+    QCOMPARE(Module1::Run(sim.platform(), {"pelimor-iso-burn", "a.iso"}), 1);
+    QCOMPARE(sim.prompter.messages.size(), std::size_t(1));
+    QCOMPARE(sim.shell.opened.size(), 1);
+}
+
+void TestStartup::runKeepsGoingUntilTheLastWindowCloses()
+{
+    SimulatedPlatform sim;
+    QString pathSeen;
+    QTimer::singleShot(0, qApp, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *form = qobject_cast<Form1 *>(w); form && form->isVisible()) {
+                pathSeen = form->txtPath->text();
+                form->close();
+            }
+    });
+    QCOMPARE(Module1::Run(sim.platform(), {"pelimor-iso-burn", "/tmp/x.iso,/tmp/y.iso"}), 0);
+    QCOMPARE(pathSeen, QString("/tmp/x.iso"));
 }
 
 QTEST_MAIN(TestStartup)

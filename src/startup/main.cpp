@@ -1,5 +1,4 @@
 // The program's entry: wires the platform's own objects in and starts up.
-#include "mainwindow/form1.h"
 #include "platform/defaults.h"
 #include "platform/discservice.h"
 #include "platform/filedialog.h"
@@ -21,8 +20,5 @@ int main(int argc, char *argv[])
     pelimor::QtFileDialog fileDialog;
     const pelimor::Platform platform{disc.get(), &prompter, &shell, registry.get(), &fileDialog};
 
-    auto window = pelimor::Module1::Main(platform, pelimor::Module1::commandLineFrom(QApplication::arguments()));
-    if (!window)
-        return 1;
-    return QApplication::exec();
+    return pelimor::Module1::Run(platform, QApplication::arguments());
 }

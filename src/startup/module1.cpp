@@ -6,7 +6,9 @@
 #include "platform/prompter.h"
 #include "platform/shell.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 
 namespace pelimor::Module1 {
 
@@ -42,8 +44,19 @@ std::unique_ptr<Form1> Main(const Platform &platform, const QString &commandLine
     // empty; otherwise everything from the first comma on is dropped.
     if (!commandLine.isEmpty())
         window->txtPath->setText(commandLine.split(QLatin1Char(',')).at(0));
+    // Centred on the screen for its first appearance.
+    if (const QScreen *screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
     window->show();
     return window;
+}
+
+int Run(const Platform &platform, const QStringList &arguments)
+{
+    auto window = Main(platform, commandLineFrom(arguments));
+    if (!window)
+        return 1;
+    return QApplication::exec();
 }
 
 } // namespace pelimor::Module1
