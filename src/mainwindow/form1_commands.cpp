@@ -2,6 +2,7 @@
 // the size limit and the About link.
 #include "mainwindow/form1.h"
 
+#include "about/frmabout.h"
 #include "appinfo.h"
 #include "platform/filedialog.h"
 #include "platform/shell.h"
@@ -13,9 +14,11 @@ namespace pelimor {
 
 void Form1::cmdBrowse_Click()
 {
-    // Cancelling leaves the path as it was: a path given on the command
-    // line must survive a look into the dialog.
-    const auto chosen = m_platform.fileDialog->getOpenFileName(this, QStringLiteral("ISO files(*.iso) (*.iso)"));
+    // One filter: Qt shows the whole text as its label and takes the
+    // pattern from the last brackets, so the dialog offers "ISO files(*.iso)"
+    // on *.iso. Cancelling leaves the path as it was: a path given on the
+    // command line must survive a look into the dialog.
+    const auto chosen = m_platform.fileDialog->getOpenFileName(this, QStringLiteral("ISO files(*.iso)"));
     if (chosen)
         txtPath->setText(*chosen);
 }
@@ -33,7 +36,8 @@ void Form1::resizeEvent(QResizeEvent *event)
 
 void Form1::Form_Resize()
 {
-    // The window may shrink but never grow beyond its designed outer size.
+    // The window may shrink but never grow beyond its designed outer size,
+    // frame included; exactly that size is left alone.
     const QSize frameExtra = frameGeometry().size() - geometry().size();
     QSize client = size();
     if (frameGeometry().height() > maximumOuterSize.height())
@@ -44,6 +48,11 @@ void Form1::Form_Resize()
         resize(client);
 }
 
-void Form1::Picture2_Click() {}
+void Form1::Picture2_Click()
+{
+    // Owned by no window: the main window stays usable, and closing it
+    // leaves an open About box running.
+    frmAbout::Show(m_platform, this);
+}
 
 } // namespace pelimor
