@@ -61,7 +61,6 @@ frmAbout *frmAbout::Show(const Platform &platform, QWidget *placeOver)
     if (placeOver)
         theDialog->adjustPosition(placeOver);
     theDialog->show();
-    theDialog->raise();
     theDialog->activateWindow();
     return theDialog;
 }
