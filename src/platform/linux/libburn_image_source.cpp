@@ -1,0 +1,118 @@
+#include "platform/linux/libburn_image_source.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+
+namespace pelimor::libburn {
+namespace {
+
+ImageFeed &feedOf(burn::burn_source *source)
+{
+    return **static_cast<std::shared_ptr<ImageFeed> *>(source->data);
+}
+
+int readSource(burn::burn_source *source, unsigned char *buffer, int size)
+{
+    return feedOf(source).read(buffer, size);
+}
+
+off_t sourceSize(burn::burn_source *source)
+{
+    return static_cast<off_t>(feedOf(source).size());
+}
+
+// libburn notes a fixed size to itself; the feed's size never changes.
+int setSourceSize(burn::burn_source *, off_t)
+{
+    return 1;
+}
+
+void freeSource(burn::burn_source *source)
+{
+    delete static_cast<std::shared_ptr<ImageFeed> *>(source->data);
+    source->data = nullptr;
+}
+
+int cancelSource(burn::burn_source *source)
+{
+    feedOf(source).cancel();
+    return 1;
+}
+
+} // namespace
+
+ImageFeed::ImageFeed(ImageStream &stream, std::int64_t bytes) : m_stream(&stream), m_bytes(bytes) {}
+
+int ImageFeed::read(unsigned char *buffer, int size)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_closed || m_cancelled || !m_error.empty())
+        return -1;
+    const std::int64_t wanted = std::min<std::int64_t>(size, m_bytes - m_delivered);
+    std::int64_t done = 0;
+    try {
+        while (done < wanted) {
+            const std::int64_t n = m_stream->read(reinterpret_cast<char *>(buffer) + done, wanted - done);
+            if (n <= 0)
+                break;
+            done += n;
+        }
+    } catch (const std::exception &e) {
+        m_error = e.what();
+        return -1;
+    }
+    if (done < wanted) {
+        m_error = "the image ended after " + std::to_string(m_delivered + done) + " of its " + std::to_string(m_bytes) +
+                  " bytes";
+        return -1;
+    }
+    m_delivered += done;
+    return static_cast<int>(done);
+}
+
+void ImageFeed::cancel()
+{
+    std::lock_guard lock(m_mutex);
+    m_cancelled = true;
+}
+
+void ImageFeed::close()
+{
+    std::lock_guard lock(m_mutex);
+    m_closed = true;
+}
+
+std::int64_t ImageFeed::bytesDelivered() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_delivered;
+}
+
+std::string ImageFeed::error() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_error;
+}
+
+burn::burn_source *newImageSource(const std::shared_ptr<ImageFeed> &feed)
+{
+    auto *source = static_cast<burn::burn_source *>(std::calloc(1, sizeof(burn::burn_source)));
+    if (!source)
+        throw ServiceError("there is not enough memory to start the burn");
+    source->refcount = 1;
+    // A version 1 source: read_xt instead of read, and a cancel callback.
+    source->read = nullptr;
+    source->read_sub = nullptr;
+    source->version = 1;
+    source->read_xt = readSource;
+    source->cancel = cancelSource;
+    source->get_size = sourceSize;
+    source->set_size = setSourceSize;
+    source->free_data = freeSource;
+    source->next = nullptr;
+    source->data = new std::shared_ptr<ImageFeed>(feed);
+    return source;
+}
+
+} // namespace pelimor::libburn

@@ -1,0 +1,145 @@
+#include "platform/linux/libburn_library.h"
+
+#include "platform/discservice.h"
+
+#include <libburn/libburn.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+#include <set>
+
+namespace pelimor::libburn {
+namespace {
+
+// Shuts libburn down when the process ends. By then every drive object has
+// released its drive; burn_finish also cancels and releases any drive that
+// a leaked object still holds, and frees libburn's own memory.
+struct Shutdown {
+    ~Shutdown() { burn::burn_finish(); }
+};
+
+std::mutex &addressMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+std::set<std::string> &heldAddresses()
+{
+    static std::set<std::string> held;
+    return held;
+}
+
+// libburn's severities from worst to mildest; everything up to SORRY means
+// that the operation failed.
+constexpr std::array<const char *, 4> seriousSeverities{"ABORT", "FATAL", "FAILURE", "SORRY"};
+
+bool isSerious(const char *severity)
+{
+    for (const char *s : seriousSeverities)
+        if (std::strcmp(severity, s) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void ensureStarted()
+{
+    static std::once_flag once;
+    static bool started = false;
+    std::call_once(once, [] {
+        if (burn::burn_initialize() != 1)
+            return;
+        started = true;
+        static Shutdown shutdown;
+        // Queue NOTE and above for us to read; print nothing to stderr, the
+        // user reads failures in the program's own boxes.
+        burn::burn_msgs_set_severities(const_cast<char *>("NOTE"), const_cast<char *>("NEVER"),
+                                       const_cast<char *>("libburn: "));
+        // Exclusive, non-blocking opening: a drive that another program
+        // holds is reported busy at once instead of stalling the window.
+        burn::burn_preset_device_open(1, 0, 0);
+    });
+    if (!started)
+        throw ServiceError("the CD/DVD writing library libburn could not be started");
+}
+
+std::string versionText()
+{
+    int major = 0, minor = 0, micro = 0;
+    burn::burn_version(&major, &minor, &micro);
+    return std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(micro);
+}
+
+std::vector<Message> takeMessages()
+{
+    std::vector<Message> messages;
+    char text[BURN_MSGS_MESSAGE_LEN];
+    char severity[80];
+    for (;;) {
+        int code = 0, osErrno = 0;
+        if (burn::burn_msgs_obtain(const_cast<char *>("ALL"), &code, text, &osErrno, severity) != 1)
+            break;
+        messages.push_back({severity, text, code, osErrno, isSerious(severity)});
+    }
+    return messages;
+}
+
+std::string firstProblem(const std::vector<Message> &messages)
+{
+    for (const auto &m : messages) {
+        if (!m.serious)
+            continue;
+        std::string sentence = m.text;
+        if (m.osErrno != 0)
+            sentence += std::string(" (") + std::strerror(m.osErrno) + ")";
+        return sentence;
+    }
+    return {};
+}
+
+bool claimAddress(const std::string &address)
+{
+    std::lock_guard lock(addressMutex());
+    return heldAddresses().insert(address).second;
+}
+
+void releaseAddress(const std::string &address)
+{
+    std::lock_guard lock(addressMutex());
+    heldAddresses().erase(address);
+}
+
+bool holdsAnyAddress()
+{
+    std::lock_guard lock(addressMutex());
+    return !heldAddresses().empty();
+}
+
+std::string virtualRecorderId()
+{
+    const char *value = std::getenv(virtualRecorderVariable);
+    if (!value || !*value)
+        return {};
+    std::error_code ec;
+    auto path = std::filesystem::absolute(std::filesystem::path(value), ec);
+    if (ec)
+        path = std::filesystem::path(value);
+    return std::string(stdioPrefix) + path.lexically_normal().string();
+}
+
+bool isVirtualId(const std::string &id)
+{
+    return id.rfind(stdioPrefix, 0) == 0;
+}
+
+std::string virtualPathOf(const std::string &id)
+{
+    return isVirtualId(id) ? id.substr(std::strlen(stdioPrefix)) : std::string();
+}
+
+} // namespace pelimor::libburn

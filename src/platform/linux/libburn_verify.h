@@ -1,0 +1,74 @@
+// Read-back verification: after the write, exactly the image's sectors are
+// read back from the disc and compared with the image read again from its
+// file. Only a matching read-back makes a burn a success; libburn's own
+// verdict has been seen to say "wrote well" when nothing was written.
+//
+// The comparison runs on a thread of its own so the window stays alive;
+// the image stream belongs to that thread until it has finished.
+#pragma once
+
+#include "platform/discservice.h"
+#include "platform/linux/libburn_drive.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace pelimor::libburn {
+
+// Sees every block read back before it is compared (sector numbers count
+// from the image's first sector). Runs on the verification thread.
+using ReadBackFilter = std::function<void(std::int64_t firstSector, char *data, std::int64_t bytes)>;
+
+// Where the written sectors are read back from.
+class SectorReader {
+public:
+    virtual ~SectorReader() = default;
+    // Called once before the first read, on the verification thread.
+    virtual void prepare() {}
+    // Reads `bytes` (whole sectors) from `firstSector` of the image on.
+    // Throws ServiceError when the disc cannot be read there.
+    virtual void read(std::int64_t firstSector, char *buffer, std::int64_t bytes) = 0;
+};
+
+// The image file a virtual recorder wrote. Its cached pages are flushed
+// and dropped first, so the bytes compared come from the disk, not memory.
+std::unique_ptr<SectorReader> fileSectorReader(const std::string &path);
+// A real disc in a drive, the track starting at startLba.
+std::unique_ptr<SectorReader> driveSectorReader(std::shared_ptr<Drive> drive, std::int64_t startLba);
+
+class ReadBackCheck {
+public:
+    ReadBackCheck(ImageStream &stream, std::int64_t imageBytes, std::unique_ptr<SectorReader> reader,
+                  ReadBackFilter filter);
+    // Stops a check that is still running and waits for its thread.
+    ~ReadBackCheck();
+    ReadBackCheck(const ReadBackCheck &) = delete;
+    ReadBackCheck &operator=(const ReadBackCheck &) = delete;
+
+    void start();
+    bool finished() const { return m_finished.load(); }
+    std::int64_t sectorsChecked() const { return m_checked.load(); }
+    void stop();
+    // Once finished: empty when the disc holds the image, else why not.
+    const std::string &failure() const { return m_failure; }
+
+private:
+    void run();
+    void compare();
+
+    ImageStream &m_stream;
+    const std::int64_t m_imageBytes;
+    std::unique_ptr<SectorReader> m_reader;
+    ReadBackFilter m_filter;
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_finished{false};
+    std::atomic<std::int64_t> m_checked{0};
+    std::string m_failure;
+};
+
+} // namespace pelimor::libburn

@@ -1,0 +1,124 @@
+#include "platform/linux/libburn_write_job.h"
+
+#include "platform/discservice.h"
+
+#include <algorithm>
+
+namespace pelimor::libburn {
+
+WriteJob::WriteJob(std::shared_ptr<Drive> drive, ImageStream &stream)
+    : m_drive(std::move(drive)), m_imageBytes(stream.size())
+{
+    const std::int64_t imageSectors = (m_imageBytes + sectorSize - 1) / sectorSize;
+    m_trackSectors = std::max(imageSectors, minimumTrackSectors);
+    m_feed = std::make_shared<ImageFeed>(stream, m_imageBytes);
+}
+
+WriteJob::~WriteJob()
+{
+    if (m_started && !finished() && !m_drive->cancelAndWait(std::chrono::seconds(15))) {
+        // libburn's thread still runs and may still use the track: freeing
+        // it now would crash. Keep it; the feed no longer reads the stream.
+        m_feed->close();
+        return;
+    }
+    freeBurnObjects();
+    m_feed->close();
+}
+
+void WriteJob::start()
+{
+    burn::burn_drive *drive = m_drive->get();
+
+    burn::burn_source *source = newImageSource(m_feed);
+    m_fifo = burn::burn_fifo_source_new(source, fifoChunkBytes, fifoChunks, 0);
+    burn::burn_source_free(source); // the fifo holds its own reference
+    if (!m_fifo)
+        throw ServiceError("libburn could not set up its buffer for the burn");
+
+    m_track = burn::burn_track_create();
+    const std::int64_t imageSectors = (m_imageBytes + sectorSize - 1) / sectorSize;
+    const auto tailBytes = static_cast<int>((m_trackSectors - imageSectors) * sectorSize);
+    burn::burn_track_define_data(m_track, 0, tailBytes, 1, BURN_MODE1);
+    if (burn::burn_track_set_source(m_track, m_fifo) != burn::BURN_SOURCE_OK)
+        throw ServiceError("libburn did not accept the image as a track");
+    m_session = burn::burn_session_create();
+    burn::burn_session_add_track(m_session, m_track, BURN_POS_END);
+    m_disc = burn::burn_disc_create();
+    burn::burn_disc_add_session(m_disc, m_session, BURN_POS_END);
+
+    m_options = burn::burn_write_opts_new(drive);
+    if (!m_options)
+        throw ServiceError("libburn could not prepare the recorder for writing");
+    burn::burn_write_opts_set_perform_opc(m_options, 1);
+    burn::burn_write_opts_set_multi(m_options, 0); // close the disc
+    burn::burn_write_opts_set_underrun_proof(m_options, 1);
+    burn::burn_write_opts_set_simulate(m_options, 0);
+
+    char reasons[BURN_REASONS_LEN] = {};
+    if (burn::burn_write_opts_auto_write_type(m_options, m_disc, reasons, 0) == burn::BURN_WRITE_NONE)
+        throw ServiceError(std::string("the recorder cannot write this disc: ") + reasons);
+    burn::burn_drive_set_speed(drive, 0, 0); // the fastest the disc allows
+
+    burn::burn_disc_write(m_options, m_disc);
+    m_started = true;
+}
+
+WriteJob::Sample WriteJob::sample() const
+{
+    Sample s;
+    burn::burn_progress progress{};
+    s.status = burn::burn_drive_get_status(m_drive->get(), &progress);
+    if (s.status == burn::BURN_DRIVE_WRITING)
+        s.sectorsWritten = std::clamp<std::int64_t>(progress.sector, 0, m_trackSectors);
+    return s;
+}
+
+bool WriteJob::finished() const
+{
+    return !m_started || burn::burn_drive_get_status(m_drive->get(), nullptr) == burn::BURN_DRIVE_IDLE;
+}
+
+void WriteJob::cancel()
+{
+    if (m_started && !finished())
+        burn::burn_drive_cancel(m_drive->get());
+}
+
+WriteJob::Outcome WriteJob::finish()
+{
+    Outcome outcome;
+    outcome.wroteWell = m_started && burn::burn_drive_wrote_well(m_drive->get()) == 1;
+    off_t readBytes = 0, writtenBytes = 0;
+    if (m_track)
+        burn::burn_track_get_counters(m_track, &readBytes, &writtenBytes);
+    outcome.bytesRead = readBytes;
+    outcome.bytesWritten = writtenBytes;
+    freeBurnObjects();
+    outcome.streamError = m_feed->error();
+    m_feed->close();
+    return outcome;
+}
+
+void WriteJob::freeBurnObjects()
+{
+    // Each of these holds references on the next; the fifo goes last, and
+    // freeing it waits for its reading thread to end.
+    if (m_options)
+        burn::burn_write_opts_free(m_options);
+    if (m_disc)
+        burn::burn_disc_free(m_disc);
+    if (m_session)
+        burn::burn_session_free(m_session);
+    if (m_track)
+        burn::burn_track_free(m_track);
+    if (m_fifo)
+        burn::burn_source_free(m_fifo);
+    m_options = nullptr;
+    m_disc = nullptr;
+    m_session = nullptr;
+    m_track = nullptr;
+    m_fifo = nullptr;
+}
+
+} // namespace pelimor::libburn

@@ -1,0 +1,75 @@
+// One libburn write of the image as a single data track, from setting it up
+// to reading libburn's counters afterwards.
+//
+// libburn writes on its own threads; this object starts the write, lets the
+// caller sample the drive's state while it runs, and cleans up after it:
+// destroying a job that is still writing cancels it and waits for libburn
+// to stop before anything is freed.
+#pragma once
+
+#include "platform/linux/libburn_drive.h"
+#include "platform/linux/libburn_image_source.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace pelimor::libburn {
+
+// MMC wants a track of at least 300 sectors; a shorter image is followed
+// by zeros up to that length.
+inline constexpr std::int64_t minimumTrackSectors = 300;
+// The read-ahead buffer between the image file and the drive: 2048 chunks
+// of one sector, 4 MiB.
+inline constexpr int fifoChunkBytes = 2048;
+inline constexpr int fifoChunks = 2048;
+
+class WriteJob {
+public:
+    WriteJob(std::shared_ptr<Drive> drive, ImageStream &stream);
+    ~WriteJob();
+    WriteJob(const WriteJob &) = delete;
+    WriteJob &operator=(const WriteJob &) = delete;
+
+    std::int64_t imageBytes() const { return m_imageBytes; }
+    std::int64_t trackSectors() const { return m_trackSectors; }
+
+    // Builds the track and the write options, lets libburn pick the write
+    // type for the disc and starts writing. Throws ServiceError when libburn
+    // cannot write this disc.
+    void start();
+
+    struct Sample {
+        burn::burn_drive_status status = burn::BURN_DRIVE_IDLE;
+        std::int64_t sectorsWritten = 0;
+    };
+    Sample sample() const;
+    bool finished() const;
+    void cancel();
+
+    struct Outcome {
+        bool wroteWell = false;
+        std::int64_t bytesRead = 0;    // taken from the image by libburn
+        std::int64_t bytesWritten = 0; // sent to the drive, padding included
+        std::string streamError;
+    };
+    // Once finished: libburn's verdict and counters. Frees the track (which
+    // ends libburn's reading thread) and closes the feed.
+    Outcome finish();
+
+private:
+    void freeBurnObjects();
+
+    std::shared_ptr<Drive> m_drive;
+    std::int64_t m_imageBytes = 0;
+    std::int64_t m_trackSectors = 0;
+    std::shared_ptr<ImageFeed> m_feed;
+    burn::burn_write_opts *m_options = nullptr;
+    burn::burn_disc *m_disc = nullptr;
+    burn::burn_session *m_session = nullptr;
+    burn::burn_track *m_track = nullptr;
+    burn::burn_source *m_fifo = nullptr;
+    bool m_started = false;
+};
+
+} // namespace pelimor::libburn

@@ -1,0 +1,324 @@
+#include "platform/linux/libburn_writer.h"
+
+#include "platform/linux/libburn_library.h"
+#include "platform/linux/libburn_progress.h"
+#include "platform/linux/libburn_recorder.h"
+#include "platform/linux/libburn_write_job.h"
+#include "platform/linux/sleep_inhibitor_linux.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <exception>
+#include <functional>
+#include <thread>
+
+namespace pelimor::libburn {
+
+// What the writer and its running Write share: the destructor marks the run
+// abandoned (and cancels it) and the Write on the stack below stops
+// touching the writer.
+struct Writer::Run {
+    bool abandoned = false;
+    WriteJob *job = nullptr;
+};
+
+namespace {
+
+constexpr std::chrono::milliseconds pollInterval(100);
+
+Recorder &libburnRecorder(DiscRecorder &recorder)
+{
+    auto *ours = dynamic_cast<Recorder *>(&recorder);
+    if (!ours)
+        throw ServiceError("the recorder belongs to another disc service");
+    return *ours;
+}
+
+// Turns the caller's event loop until done() holds, calling tick() about
+// ten times a second. False when the loop was ended from outside (the
+// application is quitting) first. An exception from tick() ends the wait
+// and is rethrown here, never through Qt's event loop.
+bool pumpUntil(const std::function<bool()> &done, const std::function<void()> &tick)
+{
+    std::exception_ptr error;
+    const auto guardedTick = [&] {
+        try {
+            tick();
+        } catch (...) {
+            error = std::current_exception();
+        }
+    };
+    guardedTick();
+    if (error)
+        std::rethrow_exception(error);
+    if (done())
+        return true;
+    if (!QCoreApplication::instance()) {
+        while (!done() && !error) {
+            std::this_thread::sleep_for(pollInterval);
+            guardedTick();
+        }
+    } else {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setInterval(pollInterval);
+        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            guardedTick();
+            if (error || done())
+                loop.quit();
+        });
+        timer.start();
+        loop.exec();
+    }
+    if (error)
+        std::rethrow_exception(error);
+    return done();
+}
+
+// One Write, from the first check to the verified disc. Throws ServiceError
+// with the reason whenever the disc cannot be proven to hold the image.
+class BurnRun {
+public:
+    using Report = std::function<void(const WriteProgress &)>;
+
+    BurnRun(ImageStream &stream, Target target, WriterOptions options, Writer::Run &run, Report report)
+        : m_stream(stream), m_target(std::move(target)), m_options(std::move(options)), m_run(run),
+          m_report(std::move(report))
+    {
+    }
+
+    void execute()
+    {
+        progress(write_action::initializingHardware, 0);
+        const std::int64_t imageBytes = m_stream.size();
+        if (imageBytes <= 0)
+            throw ServiceError("the image is empty; there is nothing to burn");
+        WriteJob job(m_target.drive, m_stream);
+        m_imageSectors = (imageBytes + sectorSize - 1) / sectorSize;
+        m_trackSectors = job.trackSectors();
+        m_totalWork = m_trackSectors + (m_options.verify ? m_imageSectors : 0);
+        checkDisc();
+        write(job, imageBytes);
+        if (m_options.verify)
+            verify(imageBytes);
+        progress(write_action::completed, m_totalWork, m_trackSectors);
+    }
+
+private:
+    burn::burn_drive *drive() const { return m_target.drive->get(); }
+
+    void progress(int action, std::int64_t doneWork, std::int64_t lastWritten = 0)
+    {
+        WriteProgress p;
+        p.CurrentAction = action;
+        p.ElapsedTime = m_clock.wholeSeconds();
+        p.TotalTime = m_estimate.update(m_clock.seconds(), doneWork, std::max<std::int64_t>(m_totalWork, 1));
+        p.SectorCount = static_cast<int>(action == write_action::verifying ? m_imageSectors : m_trackSectors);
+        p.StartLba = m_startLba;
+        p.LastWrittenLba = static_cast<int>(m_startLba + lastWritten);
+        if (!m_run.abandoned)
+            m_report(p);
+    }
+
+    void throwIfStopped(bool loopEnded)
+    {
+        if (m_run.abandoned)
+            throw ServiceError("the burn was cancelled");
+        if (!loopEnded)
+            throw ServiceError("the burn was stopped because the program is closing");
+    }
+
+    // What libburn does not check itself: a file holding data must stay
+    // untouched, and the track must fit on the disc.
+    void checkDisc()
+    {
+        if (m_target.isVirtual && inspectVirtualDisc(m_target.path) != VirtualDisc::Blank)
+            throw ServiceError("the image file '" + m_target.path + "' already holds data; it was left unchanged");
+        const std::int64_t free = freeSectors(m_target);
+        if (m_trackSectors > free)
+            throw ServiceError("the image needs " + std::to_string(m_trackSectors) + " sectors but the disc has only " +
+                               std::to_string(free) + " free");
+        const bool idle = pumpUntil(
+            [this] {
+                return m_run.abandoned || burn::burn_drive_get_status(drive(), nullptr) == burn::BURN_DRIVE_IDLE;
+            },
+            [] {});
+        throwIfStopped(idle);
+        m_startLba = nextWritableAddress(m_target);
+    }
+
+    void write(WriteJob &job, std::int64_t imageBytes)
+    {
+        takeMessages();
+        m_stream.rewind(); // from here on the stream belongs to libburn's threads
+        m_run.job = &job;
+        job.start();
+        std::vector<Message> messages;
+        std::int64_t written = 0;
+        const bool ended = pumpUntil([&] { return m_run.abandoned || job.finished(); },
+                                     [&] {
+                                         auto more = takeMessages();
+                                         messages.insert(messages.end(), more.begin(), more.end());
+                                         const auto sample = job.sample();
+                                         const int action = writeActionFor(sample.status);
+                                         if (sample.status == burn::BURN_DRIVE_IDLE)
+                                             return;
+                                         written = std::max(written, sample.sectorsWritten);
+                                         progress(action, written, written);
+                                     });
+        if (!ended || m_run.abandoned)
+            job.cancel();
+        m_run.job = nullptr;
+        throwIfStopped(ended);
+
+        const auto outcome = job.finish();
+        auto more = takeMessages();
+        messages.insert(messages.end(), more.begin(), more.end());
+        if (!outcome.streamError.empty())
+            throw ServiceError(outcome.streamError);
+        if (const std::string problem = firstProblem(messages); !problem.empty())
+            throw ServiceError(problem);
+        if (!outcome.wroteWell)
+            throw ServiceError("the recorder reported that the write failed");
+        // SAO pads a short input with zeros and still reports success: only
+        // libburn's own counters tell that the whole image went out.
+        if (outcome.bytesRead != imageBytes)
+            throw ServiceError("only " + std::to_string(outcome.bytesRead) + " of the image's " +
+                               std::to_string(imageBytes) + " bytes reached the recorder");
+        const std::int64_t sectorsOut = outcome.bytesWritten / sectorSize;
+        if (sectorsOut < m_trackSectors)
+            throw ServiceError("the recorder wrote only " + std::to_string(sectorsOut) + " of " +
+                               std::to_string(m_trackSectors) + " sectors");
+        // libburn's progress falls back to zero once idle; the last word
+        // comes from the counters.
+        progress(write_action::writingData, m_trackSectors, m_trackSectors);
+    }
+
+    void verify(std::int64_t imageBytes)
+    {
+        progress(write_action::verifying, m_trackSectors);
+        auto reader =
+            m_target.isVirtual ? fileSectorReader(m_target.path) : driveSectorReader(m_target.drive, m_startLba);
+        ReadBackCheck check(m_stream, imageBytes, std::move(reader), m_options.readBackFilter);
+        check.start();
+        const bool ended = pumpUntil([&] { return m_run.abandoned || check.finished(); },
+                                     [&] {
+                                         progress(write_action::verifying, m_trackSectors + check.sectorsChecked(),
+                                                  check.sectorsChecked());
+                                     });
+        if (!ended || m_run.abandoned)
+            check.stop();
+        throwIfStopped(ended);
+        check.stop(); // joins the finished thread
+        if (!check.failure().empty())
+            throw ServiceError(check.failure());
+        takeMessages();
+    }
+
+    ImageStream &m_stream;
+    const Target m_target;
+    const WriterOptions m_options;
+    Writer::Run &m_run;
+    const Report m_report;
+    RunClock m_clock;
+    TotalTimeEstimate m_estimate;
+    std::int64_t m_imageSectors = 0;
+    std::int64_t m_trackSectors = 0;
+    std::int64_t m_totalWork = 0;
+    int m_startLba = 0;
+};
+
+} // namespace
+
+Writer::Writer(WriterOptions options) : m_options(std::move(options)) {}
+
+Writer::~Writer()
+{
+    if (m_run) {
+        m_run->abandoned = true;
+        if (m_run->job)
+            m_run->job->cancel();
+    }
+}
+
+bool Writer::IsRecorderSupported(DiscRecorder &recorder)
+{
+    const Target target = libburnRecorder(recorder).target();
+    if (target.isVirtual)
+        return true;
+    return target.drive && canWriteRecordableMedia(driveProfiles(*target.drive));
+}
+
+bool Writer::IsCurrentMediaSupported(DiscRecorder &recorder)
+{
+    return isCurrentMediaSupported(libburnRecorder(recorder).target());
+}
+
+void Writer::setRecorder(DiscRecorder &recorder)
+{
+    const Target target = libburnRecorder(recorder).target();
+    m_drive = target.drive;
+    m_virtual = target.isVirtual;
+    m_path = target.path;
+    m_bound = true;
+}
+
+Target Writer::boundTarget() const
+{
+    if (!m_bound)
+        throw ServiceError("no recorder has been set on the writer");
+    return Target{m_drive.lock(), m_virtual, m_path};
+}
+
+int Writer::CurrentMediaStatus()
+{
+    return currentMediaStatus(boundTarget());
+}
+
+int Writer::NextWritableAddress()
+{
+    return nextWritableAddress(boundTarget());
+}
+
+std::int64_t Writer::FreeSectorsOnMedia()
+{
+    return freeSectors(boundTarget());
+}
+
+void Writer::Write(ImageStream &stream)
+{
+    m_succeeded = false;
+    if (m_run)
+        throw ServiceError("a burn is already running");
+    Target target = boundTarget();
+    if (!target.drive || target.drive->isReleased())
+        throw ServiceError(m_virtual ? "the folder of the image file '" + m_path + "' does not exist"
+                                     : std::string("the recorder has been let go of; choose it again"));
+
+    auto run = std::make_shared<Run>();
+    m_run = run;
+    // Clears the running burn however Write ends, unless the writer is gone.
+    struct RunEnd {
+        Writer *writer;
+        std::shared_ptr<Run> run;
+        ~RunEnd()
+        {
+            if (!run->abandoned)
+                writer->m_run.reset();
+        }
+    } runEnd{this, run};
+
+    SleepInhibitor awake(QStringLiteral("Writing a disc"));
+    BurnRun burn(stream, std::move(target), m_options, *run, [this, run](const WriteProgress &progress) {
+        if (!run->abandoned)
+            raiseUpdate(progress);
+    });
+    burn.execute();
+    if (!run->abandoned)
+        m_succeeded = true;
+}
+
+} // namespace pelimor::libburn
