@@ -241,6 +241,11 @@ void TestAbout::altSSpaceAndEnterStartTheToolFromTheUnseenButton()
     QTRY_COMPARE(sim.shell.started.size(), 2);
     QTest::keyClick(about->cmdSysInfo, Qt::Key_Return);
     QTRY_COMPARE(sim.shell.started.size(), 3);
+    // The licence box takes typing but leaves Alt+S to the button.
+    about->lbldescription->setFocus();
+    QTest::keyClick(about->lbldescription, Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(sim.shell.started.size(), 4);
+    QCOMPARE(about->lbldescription->toPlainText(), licence::text());
 
     // The dialog stays open through all of it.
     QCOMPARE(frmAbout::openDialog(), about);
