@@ -38,6 +38,14 @@ struct Rig {
     }
 };
 
+// What the two places hold, and whether their keys refuse to open.
+struct Scene {
+    std::optional<ScriptedValue> first;
+    std::optional<ScriptedValue> second;
+    bool refuse = false;
+};
+const QByteArray folderWithTool = "<folder with the tool>";
+
 bool toldUnavailableOnce(const Rig &rig)
 {
     if (rig.sim.prompter.messages.size() != 1)
@@ -54,6 +62,8 @@ bool writeFile(const QString &path, const QByteArray &content = "MZ")
 
 } // namespace
 
+Q_DECLARE_METATYPE(Scene)
+
 class TestSysInfo : public QObject {
     Q_OBJECT
 private slots:
@@ -62,21 +72,15 @@ private slots:
     void getKeyValueReadsByType();
     void getKeyValueZeroLengthIsAnErrorThatStillClosesTheKey();
 
+    void firstValueIsStartedAsReadWithoutLookingForTheFile_data();
     void firstValueIsStartedAsReadWithoutLookingForTheFile();
-    void staleFirstValueEndsInTheMessage();
     void secondValueStartsOnlyWhenTheFolderHoldsTheTool_data();
     void secondValueStartsOnlyWhenTheFolderHoldsTheTool();
-    void firstValueOfAnotherTypeIsFoundButNamesNothing();
-    void oversizedFirstValueCountsAsMissing_data();
-    void oversizedFirstValueCountsAsMissing();
-    void zeroLengthValueEndsInTheMessage_data();
-    void zeroLengthValueEndsInTheMessage();
-    void unreadableEntriesEndInTheMessage_data();
-    void unreadableEntriesEndInTheMessage();
+    void oddEntriesFallThroughOrEndInTheMessage_data();
+    void oddEntriesFallThroughOrEndInTheMessage();
     void eachClickStartsTheToolAgain();
 
-    void linuxStandInNamesTheFirstKnownToolOnPath();
-    void linuxStandInHasNothingElse();
+    void linuxStandInNamesTheFirstKnownToolOnPathAndNothingElse();
 };
 
 void TestSysInfo::getKeyValueAsksWithTheLaunchersRightsAndZeroedBuffer()
@@ -124,11 +128,8 @@ void TestSysInfo::getKeyValueReadsByType_data()
         << 1 << longText << -1 << 0L << true << "" << true << QString(1024, QLatin1Char('x'));
     QTest::newRow("1023 bytes and terminator")
         << 1 << longText.left(1023) + '\0' << -1 << 0L << true << "" << true << QString(1023, QLatin1Char('x'));
-    QTest::newRow("incoming text is replaced") << 1 << path + '\0' << -1 << 0L << true << "old" << true << text;
     QTest::newRow("expandable text leaves the value as passed")
         << 2 << QByteArray("%SystemRoot%\\x.exe") + '\0' << -1 << 0L << true << "as passed" << true << "as passed";
-    QTest::newRow("binary leaves the value as passed")
-        << 3 << QByteArray("\x01\x02", 2) << -1 << 0L << true << "" << true << "";
     QTest::newRow("number 10: top zero byte trimmed") << 4 << dword10 << -1 << 0L << true << "" << true << "&h00000A";
     QTest::newRow("number, most significant byte first")
         << 4 << QByteArray("\x78\x56\x34\x12", 4) << -1 << 0L << true << "" << true << "&h12345678";
@@ -137,7 +138,6 @@ void TestSysInfo::getKeyValueReadsByType_data()
     QTest::newRow("number after incoming text") << 4 << dword10 << -1 << 0L << true << "7" << true << "&h700000A";
     QTest::newRow("missing key empties the value") << 1 << path << -1 << 0L << false << "old" << false << "";
     QTest::newRow("missing value empties the value") << 1 << path << -1 << 2L << true << "old" << false << "";
-    QTest::newRow("no right to read") << 1 << path << -1 << 5L << true << "old" << false << "";
     QTest::newRow("longer than the buffer: platform says more data")
         << 1 << QByteArray(1025, 'y') << -1 << 0L << true << "old" << false << "";
     QTest::newRow("size beyond the buffer reported as success")
@@ -180,27 +180,27 @@ void TestSysInfo::getKeyValueZeroLengthIsAnErrorThatStillClosesTheKey()
     QCOMPARE(rig.registry.openKeys(), 0);
 }
 
+void TestSysInfo::firstValueIsStartedAsReadWithoutLookingForTheFile_data()
+{
+    QTest::addColumn<bool>("startWorks");
+    QTest::newRow("started") << true;
+    QTest::newRow("stale path: start fails, user told") << false;
+}
+
 void TestSysInfo::firstValueIsStartedAsReadWithoutLookingForTheFile()
 {
+    QFETCH(bool, startWorks);
     Rig rig;
     const QString stale = QStringLiteral("C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
     rig.firstPlace(textValue(stale.toLatin1()));
     rig.secondPlace(textValue("C:\\elsewhere"));
+    rig.sim.shell.startSucceeds = startWorks;
     rig.about->StartSysInfo();
     QCOMPARE(rig.sim.shell.started, QStringList{stale});
     QVERIFY(!rig.secondPlaceAsked());
-    QVERIFY(rig.sim.prompter.messages.empty());
+    QCOMPARE(rig.sim.prompter.messages.empty(), startWorks);
+    QVERIFY(startWorks || toldUnavailableOnce(rig));
     QCOMPARE(rig.registry.openKeys(), 0);
-}
-
-void TestSysInfo::staleFirstValueEndsInTheMessage()
-{
-    Rig rig;
-    rig.firstPlace(textValue("/nowhere/msinfo32"));
-    rig.sim.shell.startSucceeds = false;
-    rig.about->StartSysInfo();
-    QCOMPARE(rig.sim.shell.started, QStringList{"/nowhere/msinfo32"});
-    QVERIFY(toldUnavailableOnce(rig));
 }
 
 void TestSysInfo::secondValueStartsOnlyWhenTheFolderHoldsTheTool_data()
@@ -251,98 +251,56 @@ void TestSysInfo::secondValueStartsOnlyWhenTheFolderHoldsTheTool()
     QCOMPARE(rig.registry.openKeys(), 0);
 }
 
-void TestSysInfo::firstValueOfAnotherTypeIsFoundButNamesNothing()
+void TestSysInfo::oddEntriesFallThroughOrEndInTheMessage_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(writeFile(dir.path() + QStringLiteral("\\MSINFO32.EXE")));
-    Rig rig;
-    rig.firstPlace({REG_EXPAND_SZ_TYPE, QByteArray("%ProgramFiles%\\msinfo32.exe") + '\0', std::nullopt, REG_SUCCESS});
-    rig.secondPlace(textValue(QFile::encodeName(dir.path())));
-    rig.about->StartSysInfo();
-    QVERIFY(!rig.secondPlaceAsked());
-    QVERIFY(rig.sim.shell.started.isEmpty());
-    QVERIFY(toldUnavailableOnce(rig));
+    // folderWithTool in a value stands for a folder that holds MSINFO32.EXE.
+    QTest::addColumn<Scene>("scene");
+    QTest::addColumn<bool>("secondAsked");
+    QTest::addColumn<bool>("starts");
+    const ScriptedValue folder = textValue(folderWithTool);
+    const ScriptedValue empty{REG_SZ_TYPE, QByteArray(), std::nullopt, REG_SUCCESS};
+    ScriptedValue sizedBeyond = textValue("C:\\x.exe");
+    sizedBeyond.reportedSize = 4096;
+    QTest::newRow("first of another type: found, but names nothing")
+        << Scene{ScriptedValue{REG_EXPAND_SZ_TYPE, "%ProgramFiles%\\msinfo32.exe", std::nullopt, 0}, folder, false}
+        << false << false;
+    QTest::newRow("first longer than the buffer: missing")
+        << Scene{textValue(QByteArray(1500, 'p')), folder, false} << true << true;
+    QTest::newRow("first sized beyond the buffer: missing") << Scene{sizedBeyond, folder, false} << true << true;
+    QTest::newRow("first of zero length: the error ends the search") << Scene{empty, folder, false} << false << false;
+    QTest::newRow("second of zero length") << Scene{std::nullopt, empty, false} << true << false;
+    QTest::newRow("second a number names no folder") << Scene{std::nullopt, dwordValue(10), false} << true << false;
+    QTest::newRow("nothing registered") << Scene{} << true << false;
+    QTest::newRow("no right to open either key") << Scene{textValue("C:\\msinfo32.exe"), folder, true} << true << false;
 }
 
-void TestSysInfo::oversizedFirstValueCountsAsMissing_data()
+void TestSysInfo::oddEntriesFallThroughOrEndInTheMessage()
 {
-    QTest::addColumn<int>("reportedSize");
-    QTest::addColumn<int>("dataSize");
-    QTest::newRow("platform reports more data") << -1 << 1500;
-    QTest::newRow("success with a size beyond the buffer") << 4096 << 40;
-}
-
-void TestSysInfo::oversizedFirstValueCountsAsMissing()
-{
-    QFETCH(int, reportedSize);
-    QFETCH(int, dataSize);
+    QFETCH(Scene, scene);
+    QFETCH(bool, secondAsked);
+    QFETCH(bool, starts);
     QTemporaryDir dir;
     const QString tool = dir.path() + QStringLiteral("\\MSINFO32.EXE");
     QVERIFY(writeFile(tool));
+    const auto place = [&](ScriptedValue v) {
+        if (v.data.startsWith(folderWithTool))
+            v = textValue(QFile::encodeName(dir.path()));
+        return v;
+    };
 
     Rig rig;
-    ScriptedValue big{REG_SZ_TYPE, QByteArray(dataSize, 'p'), std::nullopt, REG_SUCCESS};
-    if (reportedSize >= 0)
-        big.reportedSize = static_cast<std::uint32_t>(reportedSize);
-    rig.firstPlace(big);
-    rig.secondPlace(textValue(QFile::encodeName(dir.path())));
-    rig.about->StartSysInfo();
-    QVERIFY(rig.secondPlaceAsked());
-    QCOMPARE(rig.sim.shell.started, QStringList{tool});
-    QVERIFY(rig.sim.prompter.messages.empty());
-}
-
-void TestSysInfo::zeroLengthValueEndsInTheMessage_data()
-{
-    QTest::addColumn<bool>("inFirstPlace");
-    QTest::newRow("first place") << true;
-    QTest::newRow("second place") << false;
-}
-
-void TestSysInfo::zeroLengthValueEndsInTheMessage()
-{
-    QFETCH(bool, inFirstPlace);
-    Rig rig;
-    const ScriptedValue empty{REG_SZ_TYPE, QByteArray(), std::nullopt, REG_SUCCESS};
-    if (inFirstPlace) {
-        rig.firstPlace(empty);
-        rig.secondPlace(textValue("/usr"));
-    } else {
-        rig.secondPlace(empty);
-    }
-    rig.about->StartSysInfo();
-    // The error leaves the search at once: a first place without data is
-    // not followed by the second.
-    QCOMPARE(rig.secondPlaceAsked(), !inFirstPlace);
-    QVERIFY(rig.sim.shell.started.isEmpty());
-    QVERIFY(toldUnavailableOnce(rig));
-    QCOMPARE(rig.registry.openKeys(), 0);
-}
-
-void TestSysInfo::unreadableEntriesEndInTheMessage_data()
-{
-    QTest::addColumn<bool>("keysExist");
-    QTest::addColumn<bool>("refuseOpen");
-    QTest::newRow("nothing registered") << false << false;
-    QTest::newRow("keys present but no right to open them") << true << true;
-}
-
-void TestSysInfo::unreadableEntriesEndInTheMessage()
-{
-    QFETCH(bool, keysExist);
-    QFETCH(bool, refuseOpen);
-    Rig rig;
-    if (keysExist) {
-        rig.firstPlace(textValue("C:\\msinfo32.exe"));
-        rig.secondPlace(textValue("C:\\"));
-    }
-    if (refuseOpen)
+    if (scene.first)
+        rig.firstPlace(place(*scene.first));
+    if (scene.second)
+        rig.secondPlace(place(*scene.second));
+    if (scene.refuse)
         rig.registry.refused = {pathKey, folderKey};
     rig.about->StartSysInfo();
-    QCOMPARE(rig.registry.openedKeyNames(), (std::vector<std::string>{pathKey, folderKey}));
-    QVERIFY(rig.sim.shell.started.isEmpty());
-    QVERIFY(toldUnavailableOnce(rig));
-    QCOMPARE(rig.registry.closes, 0);
+
+    QCOMPARE(rig.secondPlaceAsked(), secondAsked);
+    QCOMPARE(rig.sim.shell.started, starts ? QStringList{tool} : QStringList{});
+    QVERIFY(starts ? rig.sim.prompter.messages.empty() : toldUnavailableOnce(rig));
+    QCOMPARE(rig.registry.openKeys(), 0);
 }
 
 void TestSysInfo::eachClickStartsTheToolAgain()
@@ -383,7 +341,7 @@ bool writeProgram(const QString &path, bool executable = true)
 
 } // namespace
 
-void TestSysInfo::linuxStandInNamesTheFirstKnownToolOnPath()
+void TestSysInfo::linuxStandInNamesTheFirstKnownToolOnPathAndNothingElse()
 {
     if (QSysInfo::kernelType() != QLatin1String("linux"))
         QSKIP("the stand-in registry is the Linux one");
@@ -395,56 +353,40 @@ void TestSysInfo::linuxStandInNamesTheFirstKnownToolOnPath()
     QVERIFY(writeProgram(first.filePath(QStringLiteral("hardinfo2")), false));
     QVERIFY(writeProgram(second.filePath(QStringLiteral("hardinfo"))));
     qputenv("PATH", QFile::encodeName(first.path() + QLatin1Char(':') + second.path()));
+    const QString tool = second.filePath(QStringLiteral("hardinfo"));
 
     auto registry = createDefaultRegistry();
     SimulatedPlatform sim;
     sim.registry = registry.get();
     frmAbout about(sim.platform());
     about.StartSysInfo();
-    QCOMPARE(sim.shell.started, QStringList{second.filePath(QStringLiteral("hardinfo"))});
+    QCOMPARE(sim.shell.started, QStringList{tool});
     QVERIFY(sim.prompter.messages.empty());
 
-    // With no known tool left on PATH the first place is missing and the
-    // second never exists: the user is told.
+    // Read-only text with its terminating zero; a short buffer is told the
+    // size it needs. No other key or value exists.
+    RegKey key = 0;
+    QVERIFY(registry->RegOpenKeyExA(0x80000002u, folderKey, 0, 0x2003F, &key) != 0);
+    QCOMPARE(registry->RegOpenKeyExA(0x80000002u, "software\\microsoft\\shared tools\\msinfo", 0, 0x2003F, &key), 0L);
+    unsigned char buffer[1024] = {};
+    std::uint32_t type = 0;
+    std::uint32_t size = 4;
+    const QByteArray expected = QFile::encodeName(tool) + '\0';
+    QCOMPARE(registry->RegQueryValueExA(key, "PATH", &type, buffer, &size), 234L);
+    QCOMPARE(size, static_cast<std::uint32_t>(expected.size()));
+    size = sizeof buffer;
+    QVERIFY(registry->RegQueryValueExA(key, "MSINFO", &type, buffer, &size) != 0);
+    QCOMPARE(registry->RegQueryValueExA(key, "PATH", &type, buffer, &size), 0L);
+    QCOMPARE(type, REG_SZ_TYPE);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(buffer), static_cast<int>(size)), expected);
+    QCOMPARE(registry->RegCloseKey(key), 0L);
+
+    // With no known tool left on PATH the user is told.
     qputenv("PATH", QFile::encodeName(QDir::tempPath() + QStringLiteral("/no-such-folder")));
     about.StartSysInfo();
     QCOMPARE(sim.shell.started.size(), 1);
     QCOMPARE(sim.prompter.messages.size(), std::size_t(1));
     QCOMPARE(sim.prompter.last().prompt, unavailable);
-}
-
-void TestSysInfo::linuxStandInHasNothingElse()
-{
-    if (QSysInfo::kernelType() != QLatin1String("linux"))
-        QSKIP("the stand-in registry is the Linux one");
-    PathGuard guard;
-    QTemporaryDir dir;
-    const QString tool = dir.filePath(QStringLiteral("kinfocenter"));
-    QVERIFY(writeProgram(tool));
-    qputenv("PATH", QFile::encodeName(dir.path()));
-    auto registry = createDefaultRegistry();
-
-    RegKey key = 0;
-    QVERIFY(registry->RegOpenKeyExA(0x80000002u, folderKey, 0, 0x2003F, &key) != 0);
-    QVERIFY(registry->RegOpenKeyExA(0x80000001u, pathKey, 0, 0x2003F, &key) != 0);
-    QCOMPARE(registry->RegOpenKeyExA(0x80000002u, "software\\microsoft\\shared tools\\msinfo", 0, 0x2003F, &key), 0L);
-
-    unsigned char buffer[1024] = {};
-    std::uint32_t type = 0;
-    std::uint32_t size = sizeof buffer;
-    QVERIFY(registry->RegQueryValueExA(key, "MSINFO", &type, buffer, &size) != 0);
-
-    // The path as text with its terminating zero, or a refusal with the size
-    // needed when the buffer is too small.
-    const QByteArray expected = QFile::encodeName(tool) + '\0';
-    std::uint32_t small = 4;
-    QCOMPARE(registry->RegQueryValueExA(key, "PATH", &type, buffer, &small), 234L);
-    QCOMPARE(small, static_cast<std::uint32_t>(expected.size()));
-    size = sizeof buffer;
-    QCOMPARE(registry->RegQueryValueExA(key, "PATH", &type, buffer, &size), 0L);
-    QCOMPARE(type, REG_SZ_TYPE);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(buffer), static_cast<int>(size)), expected);
-    QCOMPARE(registry->RegCloseKey(key), 0L);
 }
 
 QTEST_MAIN(TestSysInfo)
