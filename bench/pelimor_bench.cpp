@@ -1,0 +1,188 @@
+// Measures a burn the way a user starts one: the main window's burn command
+// on the real libburn service, onto the virtual recorder. Each mode runs in
+// a process of its own so its peak memory can be told apart:
+//
+//   pelimor_bench idle                      the program with its window, idle
+//   pelimor_bench window IMAGE TARGET       a burn through the window
+//   pelimor_bench window-noverify IMAGE TARGET
+//   pelimor_bench bare IMAGE TARGET         a bare libburn write
+//
+// Each prints key=value lines for bench/run-bench.sh.
+#include "bare_libburn_write.h"
+
+#include "mainwindow/form1.h"
+#include "platform/filedialog.h"
+#include "platform/linux/libburn_disc_service.h"
+#include "platform/linux/libburn_library.h"
+#include "platform/prompter.h"
+#include "platform/shell.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+using namespace pelimor;
+
+namespace {
+
+// Peak resident memory of this process, in KiB.
+long peakRssKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+// Message boxes answered at once, their texts kept for the report.
+class AnsweringPrompter : public MessagePrompter {
+public:
+    QStringList prompts;
+    void MsgBox(QWidget *, const QString &prompt, MsgIcon, const QString &title) override
+    {
+        prompts << title + QStringLiteral(": ") + prompt;
+    }
+};
+
+class NoShell : public Shell {
+public:
+    bool run(const QString &) override { return false; }
+    bool startProgram(const QString &) override { return false; }
+};
+
+class NoFileDialog : public FileDialog {
+public:
+    std::optional<QString> getOpenFileName(QWidget *, const QString &) override { return std::nullopt; }
+};
+
+// Gaps between the ticks of a precise 10 ms timer: how long the window
+// went without handling events. (A coarse timer would report a skipped
+// tick as a 20 ms gap whenever another timer fires next to it.)
+class StallMeter {
+public:
+    StallMeter()
+    {
+        m_timer.setInterval(10);
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            m_gapsMs.push_back(static_cast<double>(now - m_last) / 1e6);
+            m_last = now;
+        });
+    }
+    void start()
+    {
+        m_clock.start();
+        m_last = 0;
+        m_timer.start();
+    }
+    double longestMs() const { return m_gapsMs.empty() ? 0.0 : *std::max_element(m_gapsMs.begin(), m_gapsMs.end()); }
+    double percentileMs(double p) const
+    {
+        if (m_gapsMs.empty())
+            return 0.0;
+        auto sorted = m_gapsMs;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1))];
+    }
+    long countAbove(double ms) const
+    {
+        return std::count_if(m_gapsMs.begin(), m_gapsMs.end(), [ms](double g) { return g > ms; });
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    std::vector<double> m_gapsMs;
+};
+
+int runWindow(int argc, char **argv, bool verify, const QString &image, const QString &target)
+{
+    qputenv(libburn::virtualRecorderVariable, target.toUtf8());
+    QApplication app(argc, argv);
+    LibburnDiscService::Options options;
+    options.verify = verify;
+    LibburnDiscService service(options);
+    AnsweringPrompter prompter;
+    NoShell shell;
+    NoFileDialog fileDialog;
+    Form1 window(Platform{&service, &prompter, &shell, nullptr, &fileDialog});
+    window.show();
+    window.txtPath->setText(image);
+
+    QElapsedTimer clock;
+    double writeSeconds = -1.0;
+    QObject::connect(window.txtStatus, &QLineEdit::textChanged, [&](const QString &text) {
+        if (writeSeconds < 0 &&
+            (text == QStringLiteral("Verifying the data.") || text == QStringLiteral("Completed the burn.")))
+            writeSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    });
+    StallMeter stalls;
+    stalls.start();
+    clock.start();
+    window.cmdBurn_Click();
+    const double totalSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+
+    std::cout << "write_seconds=" << writeSeconds << "\n"
+              << "total_seconds=" << totalSeconds << "\n"
+              << "longest_stall_ms=" << stalls.longestMs() << "\n"
+              << "p99_gap_ms=" << stalls.percentileMs(0.99) << "\n"
+              << "gaps_over_50ms=" << stalls.countAbove(50.0) << "\n"
+              << "peak_rss_kib=" << peakRssKiB() << "\n"
+              << "succeeded=" << (window.dataWriter() && window.dataWriter()->LastWriteSucceeded() ? 1 : 0) << "\n";
+    for (const QString &p : prompter.prompts)
+        std::cout << "message=" << p.toStdString() << "\n";
+    return 0;
+}
+
+int runIdle(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    LibburnDiscService service;
+    AnsweringPrompter prompter;
+    NoShell shell;
+    NoFileDialog fileDialog;
+    Form1 window(Platform{&service, &prompter, &shell, nullptr, &fileDialog});
+    window.show();
+    QTimer::singleShot(1000, &app, &QCoreApplication::quit);
+    QApplication::exec();
+    std::cout << "peak_rss_kib=" << peakRssKiB() << "\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "idle")
+        return runIdle(argc, argv);
+    if ((mode == "window" || mode == "window-noverify") && argc == 4)
+        return runWindow(argc, argv, mode == "window", QString::fromLocal8Bit(argv[2]),
+                         QString::fromLocal8Bit(argv[3]));
+    if (mode == "bare" && argc == 4) {
+        try {
+            const double seconds = bench::bareLibburnWrite(argv[2], argv[3]);
+            std::cout << "write_seconds=" << seconds << "\n"
+                      << "peak_rss_kib=" << peakRssKiB() << "\n";
+            return 0;
+        } catch (const std::exception &e) {
+            std::cerr << "bare write failed: " << e.what() << "\n";
+            return 1;
+        }
+    }
+    std::cerr << "usage: pelimor_bench idle | window IMAGE TARGET | window-noverify IMAGE TARGET | "
+                 "bare IMAGE TARGET\n";
+    return 2;
+}
