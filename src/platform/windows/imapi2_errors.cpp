@@ -4,7 +4,6 @@
 #include "platform/windows/com_support.h"
 
 #include <cstdio>
-#include <iterator>
 
 namespace pelimor::imapi2 {
 namespace {
