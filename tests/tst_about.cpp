@@ -305,7 +305,9 @@ void TestAbout::oneDialogPerRunReloadedAfterClosing()
     // A second request only brings the open dialog forward: no new window,
     // nothing reloaded.
     const int windows = static_cast<int>(QApplication::topLevelWidgets().size());
+    first->setWindowState(Qt::WindowMinimized);
     QCOMPARE(frmAbout::Show(sim.platform()), first.data());
+    QVERIFY(!first->isMinimized());
     QCOMPARE(static_cast<int>(QApplication::topLevelWidgets().size()), windows);
     QCOMPARE(first->lbldescription->toPlainText(), QString("edited by the user"));
     QCOMPARE(first->windowTitle(), QString("touched"));

@@ -53,6 +53,8 @@ frmAbout *frmAbout::Show(const Platform &platform, QWidget *placeOver)
 {
     // A dialog that is closed but not yet deleted counts as unloaded.
     if (theDialog && theDialog->isVisible()) {
+        // Some window managers minimise any window, this one included.
+        theDialog->setWindowState(theDialog->windowState() & ~Qt::WindowMinimized);
         theDialog->raise();
         theDialog->activateWindow();
         return theDialog;
