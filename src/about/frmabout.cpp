@@ -2,6 +2,7 @@
 
 #include "about/licence.h"
 #include "appinfo.h"
+#include "mainwindow/fonts.h"
 #include "mainwindow/picturebox.h"
 #include "mainwindow/twips.h"
 #include "platform/resources.h"
@@ -19,15 +20,6 @@ namespace {
 
 // The run's one About dialog; QPointer forgets it once it is deleted.
 QPointer<frmAbout> theDialog;
-
-QFont arial(qreal points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QColor &colour)
 {

@@ -18,15 +18,15 @@ namespace {
 // The rights the launcher has always asked for: reading, and also writing,
 // creating and linking subkeys. Not the platform's full-access mask, but a
 // user who may not write the key is refused the open all the same.
-constexpr std::uint32_t READ_CONTROL = 0x20000;
-constexpr std::uint32_t KEY_QUERY_VALUE = 0x1;
-constexpr std::uint32_t KEY_SET_VALUE = 0x2;
-constexpr std::uint32_t KEY_CREATE_SUB_KEY = 0x4;
-constexpr std::uint32_t KEY_ENUMERATE_SUB_KEYS = 0x8;
-constexpr std::uint32_t KEY_NOTIFY = 0x10;
-constexpr std::uint32_t KEY_CREATE_LINK = 0x20;
-constexpr std::uint32_t sysInfoKeyAccess = READ_CONTROL | KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY |
-                                           KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK;
+constexpr std::uint32_t readControl = 0x20000;
+constexpr std::uint32_t keyQueryValue = 0x1;
+constexpr std::uint32_t keySetValue = 0x2;
+constexpr std::uint32_t keyCreateSubKey = 0x4;
+constexpr std::uint32_t keyEnumerateSubKeys = 0x8;
+constexpr std::uint32_t keyNotify = 0x10;
+constexpr std::uint32_t keyCreateLink = 0x20;
+constexpr std::uint32_t sysInfoKeyAccess =
+    readControl | keyQueryValue | keySetValue | keyCreateSubKey | keyEnumerateSubKeys | keyNotify | keyCreateLink;
 
 constexpr std::size_t valueBufferSize = 1024;
 

@@ -1,6 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include "appinfo.h"
+#include "mainwindow/fonts.h"
 #include "mainwindow/picturebox.h"
 #include "mainwindow/twips.h"
 #include "platform/prompter.h"
@@ -18,15 +19,6 @@
 
 namespace pelimor {
 namespace {
-
-QFont arial(qreal points, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 struct Column {
     const char *header;

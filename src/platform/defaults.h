@@ -3,13 +3,22 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace pelimor {
 
 class DiscService;
 class Registry;
+class Shell;
 
 std::unique_ptr<DiscService> createDefaultDiscService();
 std::unique_ptr<Registry> createDefaultRegistry();
+std::unique_ptr<Shell> createDefaultShell();
+
+// The command line after the program's name as the system handed it over,
+// where the system hands over one text (Windows); nothing where it hands
+// over separate arguments, which are then joined by single spaces.
+std::optional<std::string> nativeCommandLine();
 
 } // namespace pelimor

@@ -13,7 +13,8 @@ class FileDialog {
 public:
     virtual ~FileDialog() = default;
     // The chosen file's full path, or nothing when the user cancelled.
-    // filter is in Qt's form, e.g. "ISO files(*.iso) (*.iso)".
+    // filter is in Qt's form: a label with the pattern in brackets, e.g.
+    // "ISO files(*.iso)".
     virtual std::optional<QString> getOpenFileName(QWidget *parent, const QString &filter) = 0;
 };
 

@@ -16,9 +16,12 @@ int main(int argc, char *argv[])
     auto disc = pelimor::createDefaultDiscService();
     auto registry = pelimor::createDefaultRegistry();
     pelimor::QtMessagePrompter prompter;
-    pelimor::DesktopShell shell;
+    auto shell = pelimor::createDefaultShell();
     pelimor::QtFileDialog fileDialog;
-    const pelimor::Platform platform{disc.get(), &prompter, &shell, registry.get(), &fileDialog};
+    const pelimor::Platform platform{disc.get(), &prompter, shell.get(), registry.get(), &fileDialog};
 
-    return pelimor::Module1::Run(platform, QApplication::arguments());
+    const auto native = pelimor::nativeCommandLine();
+    const QString commandLine =
+        native ? QString::fromStdString(*native) : pelimor::Module1::commandLineFrom(QApplication::arguments());
+    return pelimor::Module1::Run(platform, commandLine);
 }

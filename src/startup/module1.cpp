@@ -51,9 +51,9 @@ std::unique_ptr<Form1> Main(const Platform &platform, const QString &commandLine
     return window;
 }
 
-int Run(const Platform &platform, const QStringList &arguments)
+int Run(const Platform &platform, const QString &commandLine)
 {
-    auto window = Main(platform, commandLineFrom(arguments));
+    auto window = Main(platform, commandLine);
     if (!window)
         return 1;
     return QApplication::exec();

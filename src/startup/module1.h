@@ -26,7 +26,7 @@ std::unique_ptr<Form1> Main(const Platform &platform, const QString &commandLine
 
 // The whole run: Main, then the event loop until the last window closes.
 // Returns the process's exit code (1 when the service is missing).
-int Run(const Platform &platform, const QStringList &arguments);
+int Run(const Platform &platform, const QString &commandLine);
 
 } // namespace Module1
 } // namespace pelimor

@@ -55,3 +55,17 @@ TEST_CASE("shell: opening something that does not exist is reported, not ignored
     CHECK(!pelimor::win::shellOpen(besideThisProgram(L"no such document.xyz")));
     CHECK(!pelimor::win::shellOpen(L""));
 }
+
+TEST_CASE("shell: the command line after the program's name keeps the user's quotation marks and commas")
+{
+    using pelimor::win::commandLineAfterProgramName;
+    CHECK_EQ(commandLineAfterProgramName(L"PelimorISOBurn.exe") == L"", true);
+    CHECK_EQ(commandLineAfterProgramName(L"PelimorISOBurn.exe   ") == L"", true);
+    CHECK_EQ(commandLineAfterProgramName(L"PelimorISOBurn.exe C:\\a.iso") == L"C:\\a.iso", true);
+    CHECK_EQ(commandLineAfterProgramName(L"\"C:\\Program Files\\Pelimor\\PelimorISOBurn.exe\" \"D:\\my disc.iso\"") ==
+                 L"\"D:\\my disc.iso\"",
+             true);
+    CHECK_EQ(commandLineAfterProgramName(L"\"C:\\P F\\x.exe\"\tD:\\a.iso,D:\\b.iso  ") == L"D:\\a.iso,D:\\b.iso  ",
+             true);
+    CHECK_EQ(commandLineAfterProgramName(L"x.exe a  b") == L"a  b", true);
+}

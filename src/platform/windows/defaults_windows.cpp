@@ -1,6 +1,10 @@
 #include "platform/defaults.h"
+#include "platform/windows/com_support.h"
 #include "platform/windows/imapi2_disc_service.h"
 #include "platform/windows/registry_windows.h"
+#include "platform/windows/shell_win32.h"
+
+#include <windows.h>
 
 namespace pelimor {
 
@@ -12,6 +16,11 @@ std::unique_ptr<DiscService> createDefaultDiscService()
 std::unique_ptr<Registry> createDefaultRegistry()
 {
     return std::make_unique<WindowsRegistry>();
+}
+
+std::optional<std::string> nativeCommandLine()
+{
+    return win::toUtf8(win::commandLineAfterProgramName(GetCommandLineW()));
 }
 
 } // namespace pelimor

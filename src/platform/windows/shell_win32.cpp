@@ -39,3 +39,24 @@ bool startProgramByPath(const std::wstring &path)
 }
 
 } // namespace pelimor::win
+
+namespace pelimor::win {
+
+std::wstring commandLineAfterProgramName(const std::wstring &commandLine)
+{
+    // The program's name ends at its closing quotation mark when it starts
+    // with one, otherwise at the first blank; the system does the same.
+    std::size_t at = 0;
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        const std::size_t close = commandLine.find(L'"', 1);
+        at = close == std::wstring::npos ? commandLine.size() : close + 1;
+    } else {
+        while (at < commandLine.size() && commandLine[at] != L' ' && commandLine[at] != L'\t')
+            ++at;
+    }
+    while (at < commandLine.size() && (commandLine[at] == L' ' || commandLine[at] == L'\t'))
+        ++at;
+    return commandLine.substr(at);
+}
+
+} // namespace pelimor::win

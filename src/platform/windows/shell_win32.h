@@ -18,4 +18,10 @@ bool shellOpen(const std::wstring &address);
 // spaces in it need no quoting. False when the program could not be started.
 bool startProgramByPath(const std::wstring &path);
 
+// The command line as the user typed it, after the program's name and the
+// blanks that follow it. Windows hands a program its command line as one
+// text; splitting it into arguments would drop the quotation marks the user
+// typed, and the path box shows the text exactly as given.
+std::wstring commandLineAfterProgramName(const std::wstring &commandLine);
+
 } // namespace pelimor::win
