@@ -5,6 +5,7 @@
 #include <libburn/libburn.h>
 
 #include <array>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -33,6 +34,11 @@ std::set<std::string> &heldAddresses()
     return held;
 }
 
+// "Write thread on drive N ended": the last thing libburn's write thread
+// says before it leaves.
+constexpr int writeThreadEndedCode = 0x00020178;
+std::atomic<std::uint64_t> endedWriteThreads{0};
+
 // libburn's severities from worst to mildest; everything up to SORRY means
 // that the operation failed.
 constexpr std::array<const char *, 4> seriousSeverities{"ABORT", "FATAL", "FAILURE", "SORRY"};
@@ -56,9 +62,9 @@ void ensureStarted()
             return;
         started = true;
         static Shutdown shutdown;
-        // Queue NOTE and above for us to read; print nothing to stderr, the
-        // user reads failures in the program's own boxes.
-        burn::burn_msgs_set_severities(const_cast<char *>("NOTE"), const_cast<char *>("NEVER"),
+        // Queue everything down to DEBUG for us to read; print nothing to
+        // stderr, the user reads failures in the program's own boxes.
+        burn::burn_msgs_set_severities(const_cast<char *>("DEBUG"), const_cast<char *>("NEVER"),
                                        const_cast<char *>("libburn: "));
         // Exclusive, non-blocking opening: a drive that another program
         // holds is reported busy at once instead of stalling the window.
@@ -84,9 +90,16 @@ std::vector<Message> takeMessages()
         int code = 0, osErrno = 0;
         if (burn::burn_msgs_obtain(const_cast<char *>("ALL"), &code, text, &osErrno, severity) != 1)
             break;
+        if (code == writeThreadEndedCode)
+            ++endedWriteThreads;
         messages.push_back({severity, text, code, osErrno, isSerious(severity)});
     }
     return messages;
+}
+
+std::uint64_t writeThreadsEnded()
+{
+    return endedWriteThreads.load();
 }
 
 std::string firstProblem(const std::vector<Message> &messages)

@@ -8,6 +8,7 @@
 // the objects that hold a drive, which cancel and release it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,15 @@ struct Message {
     bool serious = false;
 };
 
-// Takes every message libburn has queued (NOTE and above are queued).
+// Takes every message libburn has queued (DEBUG and above are queued; the
+// DEBUG ones are kept here only for what they tell about libburn's threads).
 std::vector<Message> takeMessages();
+
+// How many of libburn's write threads have ended so far in this process.
+// A cancelled write reports the drive idle well before its thread is done
+// with the track (half a second and more); only the thread's own farewell
+// message tells when the track may be freed and the drive used again.
+std::uint64_t writeThreadsEnded();
 
 // The first serious message as a sentence for the "Burn failed" box, with
 // the system's reason when libburn gives one; empty when none is serious.

@@ -3,6 +3,7 @@
 #include "platform/discservice.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace pelimor::libburn {
 
@@ -16,7 +17,8 @@ WriteJob::WriteJob(std::shared_ptr<Drive> drive, ImageStream &stream)
 
 WriteJob::~WriteJob()
 {
-    if (m_started && !finished() && !m_drive->cancelAndWait(std::chrono::seconds(15))) {
+    cancel();
+    if (!waitForEnd(std::chrono::seconds(15))) {
         // libburn's thread still runs and may still use the track: freeing
         // it now would crash. Keep it; the feed no longer reads the stream.
         m_feed->close();
@@ -60,12 +62,25 @@ void WriteJob::start()
         throw ServiceError(std::string("the recorder cannot write this disc: ") + reasons);
     burn::burn_drive_set_speed(drive, 0, 0); // the fastest the disc allows
 
+    collectMessages();
+    m_threadsEndedBefore = writeThreadsEnded();
     burn::burn_disc_write(m_options, m_disc);
-    m_started = true;
+    // burn_disc_write marks the drive busy before it returns when it has
+    // started its thread; when it refused, it only left a message.
+    collectMessages();
+    m_threadStarted = burn::burn_drive_get_status(drive, nullptr) != burn::BURN_DRIVE_IDLE ||
+                      writeThreadsEnded() > m_threadsEndedBefore;
 }
 
-WriteJob::Sample WriteJob::sample() const
+void WriteJob::collectMessages()
 {
+    auto more = takeMessages();
+    m_messages.insert(m_messages.end(), more.begin(), more.end());
+}
+
+WriteJob::Sample WriteJob::sample()
+{
+    collectMessages();
     Sample s;
     burn::burn_progress progress{};
     s.status = burn::burn_drive_get_status(m_drive->get(), &progress);
@@ -74,21 +89,37 @@ WriteJob::Sample WriteJob::sample() const
     return s;
 }
 
-bool WriteJob::finished() const
+bool WriteJob::finished()
 {
-    return !m_started || burn::burn_drive_get_status(m_drive->get(), nullptr) == burn::BURN_DRIVE_IDLE;
+    if (!m_threadStarted)
+        return true;
+    collectMessages();
+    return writeThreadsEnded() > m_threadsEndedBefore &&
+           burn::burn_drive_get_status(m_drive->get(), nullptr) == burn::BURN_DRIVE_IDLE;
 }
 
 void WriteJob::cancel()
 {
-    if (m_started && !finished())
+    if (!finished())
         burn::burn_drive_cancel(m_drive->get());
+}
+
+bool WriteJob::waitForEnd(std::chrono::milliseconds limit)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!finished()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
 }
 
 WriteJob::Outcome WriteJob::finish()
 {
+    collectMessages();
     Outcome outcome;
-    outcome.wroteWell = m_started && burn::burn_drive_wrote_well(m_drive->get()) == 1;
+    outcome.wroteWell = m_threadStarted && burn::burn_drive_wrote_well(m_drive->get()) == 1;
     off_t readBytes = 0, writtenBytes = 0;
     if (m_track)
         burn::burn_track_get_counters(m_track, &readBytes, &writtenBytes);

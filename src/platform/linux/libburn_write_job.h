@@ -3,16 +3,21 @@
 //
 // libburn writes on its own threads; this object starts the write, lets the
 // caller sample the drive's state while it runs, and cleans up after it:
-// destroying a job that is still writing cancels it and waits for libburn
-// to stop before anything is freed.
+// destroying a job that is still writing cancels it and waits for libburn's
+// write thread to end before anything is freed. The drive's idle status is
+// not enough for that: after a cancel it comes long before the thread is
+// done with the track.
 #pragma once
 
 #include "platform/linux/libburn_drive.h"
 #include "platform/linux/libburn_image_source.h"
+#include "platform/linux/libburn_library.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace pelimor::libburn {
 
@@ -43,9 +48,13 @@ public:
         burn::burn_drive_status status = burn::BURN_DRIVE_IDLE;
         std::int64_t sectorsWritten = 0;
     };
-    Sample sample() const;
-    bool finished() const;
+    // The drive's state now; also collects libburn's messages.
+    Sample sample();
+    // True once libburn's write thread has ended (or never started).
+    bool finished();
     void cancel();
+    // The messages libburn gave while this job ran.
+    const std::vector<Message> &messages() const { return m_messages; }
 
     struct Outcome {
         bool wroteWell = false;
@@ -58,6 +67,8 @@ public:
     Outcome finish();
 
 private:
+    void collectMessages();
+    bool waitForEnd(std::chrono::milliseconds limit);
     void freeBurnObjects();
 
     std::shared_ptr<Drive> m_drive;
@@ -69,7 +80,9 @@ private:
     burn::burn_session *m_session = nullptr;
     burn::burn_track *m_track = nullptr;
     burn::burn_source *m_fifo = nullptr;
-    bool m_started = false;
+    bool m_threadStarted = false;
+    std::uint64_t m_threadsEndedBefore = 0;
+    std::vector<Message> m_messages;
 };
 
 } // namespace pelimor::libburn

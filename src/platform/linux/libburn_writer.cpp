@@ -154,32 +154,26 @@ private:
     {
         takeMessages();
         m_stream.rewind(); // from here on the stream belongs to libburn's threads
-        m_run.job = &job;
         job.start();
-        std::vector<Message> messages;
+        m_run.job = &job;
         std::int64_t written = 0;
-        const bool ended = pumpUntil([&] { return m_run.abandoned || job.finished(); },
-                                     [&] {
-                                         auto more = takeMessages();
-                                         messages.insert(messages.end(), more.begin(), more.end());
-                                         const auto sample = job.sample();
-                                         const int action = writeActionFor(sample.status);
-                                         if (sample.status == burn::BURN_DRIVE_IDLE)
-                                             return;
-                                         written = std::max(written, sample.sectorsWritten);
-                                         progress(action, written, written);
-                                     });
+        const auto poll = [&] {
+            const auto sample = job.sample();
+            if (sample.status == burn::BURN_DRIVE_IDLE)
+                return;
+            written = std::max(written, sample.sectorsWritten);
+            progress(writeActionFor(sample.status), written, written);
+        };
+        const bool ended = pumpUntil([&] { return m_run.abandoned || job.finished(); }, poll);
         if (!ended || m_run.abandoned)
             job.cancel();
         m_run.job = nullptr;
         throwIfStopped(ended);
 
         const auto outcome = job.finish();
-        auto more = takeMessages();
-        messages.insert(messages.end(), more.begin(), more.end());
         if (!outcome.streamError.empty())
             throw ServiceError(outcome.streamError);
-        if (const std::string problem = firstProblem(messages); !problem.empty())
+        if (const std::string problem = firstProblem(job.messages()); !problem.empty())
             throw ServiceError(problem);
         if (!outcome.wroteWell)
             throw ServiceError("the recorder reported that the write failed");
