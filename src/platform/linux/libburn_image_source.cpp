@@ -1,5 +1,7 @@
 #include "platform/linux/libburn_image_source.h"
 
+#include <pthread.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
@@ -14,7 +16,15 @@ ImageFeed &feedOf(burn::burn_source *source)
 
 int readSource(burn::burn_source *source, unsigned char *buffer, int size)
 {
-    return feedOf(source).read(buffer, size);
+    // libburn ends a fifo thread that is still reading with an asynchronous
+    // pthread_cancel. Striking in the middle of a stream read (inside the
+    // C++ library, holding the feed's lock or the heap's) would leave those
+    // locked for good, so the cancel waits until this read is over.
+    int previous = PTHREAD_CANCEL_ENABLE;
+    ::pthread_setcancelstate(PTHREAD_CANCEL_DISABLE, &previous);
+    const int result = feedOf(source).read(buffer, size);
+    ::pthread_setcancelstate(previous, nullptr);
+    return result;
 }
 
 off_t sourceSize(burn::burn_source *source)

@@ -134,7 +134,8 @@ WriteJob::Outcome WriteJob::finish()
 void WriteJob::freeBurnObjects()
 {
     // Each of these holds references on the next; the fifo goes last, and
-    // freeing it waits for its reading thread to end.
+    // freeing it stops its reading thread if that still runs (see
+    // readSource for why that is safe).
     if (m_options)
         burn::burn_write_opts_free(m_options);
     if (m_disc)

@@ -63,7 +63,8 @@ public:
         std::string streamError;
     };
     // Once finished: libburn's verdict and counters. Frees the track (which
-    // ends libburn's reading thread) and closes the feed.
+    // stops libburn's reading thread) and closes the feed: the stream is
+    // the caller's again.
     Outcome finish();
 
 private:
