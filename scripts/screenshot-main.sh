@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Takes the README's screenshot of the main window: builds the program,
-# starts it on a private Xvfb screen with a window manager that honours the window's button hints (so the frame is
+# starts it on a private Xvfb screen with a window manager (so the frame is
 # real) and saves docs/main-window.png.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-setup_packages icewm imagemagick
+setup_packages openbox imagemagick
 build_dir="$repo_root/build-app"
 setup_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELIMOR_BUILD_TESTS=OFF
 out=${1:-"$repo_root/docs/main-window.png"}
@@ -16,7 +16,7 @@ display=":$((RANDOM % 400 + 100))"
 Xvfb "$display" -screen 0 520x400x24 -nolisten tcp &
 sleep 1
 export DISPLAY=$display
-icewm 2>/dev/null &
+openbox &
 sleep 1
 
 # A recorder to list without hardware, and an image to show in the path box.
