@@ -1,23 +1,31 @@
 # Sourced by the other scripts: installs the Debian packages the build needs
 # when they are missing, then configures and builds into $build_dir.
+#   install_packages packages...
 #   setup_packages [extra packages...]
 #   setup_build <build dir> [cmake options...]
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-setup_packages() {
-    local wanted=(cmake g++ make pkg-config qt6-base-dev libburn-dev fonts-liberation xvfb xauth "$@")
+# Installs those of the given Debian packages that are missing.
+install_packages() {
     local missing=()
     local p
-    for p in "${wanted[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    local started=$SECONDS
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    echo "Installed in $((SECONDS - started)) s"
+}
+
+# The packages the program's build needs, and any extra ones.
+setup_packages() {
+    install_packages cmake g++ make pkg-config qt6-base-dev libburn-dev fonts-liberation xvfb xauth "$@"
 }
 
 setup_build() {

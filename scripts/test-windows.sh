@@ -6,23 +6,10 @@
 # failure. Installs MinGW-w64 and Wine first when they are missing.
 set -euo pipefail
 
-repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 install_missing() {
-    local wanted=(g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64 cmake)
-    local missing=()
-    local p
-    for p in "${wanted[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    local started=$SECONDS
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    echo "Installed in $((SECONDS - started)) s"
+    install_packages g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64 cmake
 }
 
 find_tool() {

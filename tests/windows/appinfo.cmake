@@ -18,18 +18,8 @@ if(NOT src MATCHES "set\\(PELIMOR_WEBSITE \"([^\"]*)\"\\)")
 endif()
 set(PELIMOR_WEBSITE "${CMAKE_MATCH_1}")
 
-# Minor and revision zero-padded as the version resource shows them.
-function(pad value width out)
-  set(result "${value}")
-  string(LENGTH "${result}" len)
-  while(len LESS width)
-    string(PREPEND result "0")
-    math(EXPR len "${len} + 1")
-  endwhile()
-  set(${out} "${result}" PARENT_SCOPE)
-endfunction()
-pad(${PROJECT_VERSION_MINOR} 2 minor)
-pad(${PROJECT_VERSION_PATCH} 4 patch)
-set(PELIMOR_FILE_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor}.${patch}")
+include("${SOURCE_DIR}/cmake/appinfo.cmake")
+pelimor_file_version_text(${PROJECT_VERSION_MAJOR} ${PROJECT_VERSION_MINOR} ${PROJECT_VERSION_PATCH}
+  PELIMOR_FILE_VERSION_TEXT)
 
 configure_file("${SOURCE_DIR}/src/appinfo.h.in" "${OUTPUT}" @ONLY)
