@@ -35,6 +35,23 @@ public:
             onMessage(messages.back());
     }
     const Message &last() const { return messages.back(); }
+
+    // Yes/No questions are kept apart from the boxes; each takes the next
+    // answer (No once they run out).
+    std::vector<Message> questions;
+    std::deque<bool> answers;
+    std::function<void(const Message &)> onQuestion;
+    bool YesNo(QWidget *, const QString &prompt, const QString &title) override
+    {
+        questions.push_back({prompt, MsgIcon::None, title});
+        if (onQuestion)
+            onQuestion(questions.back());
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 class RecordingShell : public Shell {

@@ -229,13 +229,20 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // Closing mid-burn would leave a ruined disc behind.
+    // Closing mid-burn would leave a ruined disc behind, so the window
+    // stays unless the user chooses to stop the burn; the burn command then
+    // reports the stop and closes the window.
     if (m_burning) {
         event->ignore();
-        m_platform.prompter->MsgBox(this,
-                                    QStringLiteral("A burn is in progress. Closing now would ruin the disc; please "
-                                                   "wait until it has finished."),
-                                    MsgIcon::None, QLatin1String(app::title));
+        if (!m_stopRequested &&
+            m_platform.prompter->YesNo(this,
+                                       QStringLiteral("A burn is in progress. Stopping now will leave the disc "
+                                                      "unusable. Stop the burn?"),
+                                       QLatin1String(app::title))) {
+            m_stopRequested = true;
+            if (objDataWriter)
+                objDataWriter->CancelWrite();
+        }
         return;
     }
     QWidget::closeEvent(event);

@@ -65,11 +65,17 @@ private:
     void Form_Load();
     void Form_Resize();
     void objDataWriter_Update(DataWriter &writer, const WriteProgress &progress);
+    // The status line's text for one progress report.
+    void showStatus(const WriteProgress &progress);
     void runBurn(const QString &path, const std::string &recorderId);
+    void stopIfAsked() const;
 
     Platform m_platform;
     std::unique_ptr<DataWriter> objDataWriter;
     bool m_burning = false;
+    // The user chose to stop the running burn by closing the window; the
+    // window closes once the burn has ended.
+    bool m_stopRequested = false;
 };
 
 } // namespace pelimor

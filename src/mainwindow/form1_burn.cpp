@@ -44,6 +44,43 @@ private:
     std::vector<QWidget *> m_commands;
 };
 
+// Every box of a run is shown with the drive let go of, so its tray is never
+// locked while the user reads it, and another program may use the drive.
+class ReleasingPrompter : public MessagePrompter {
+public:
+    ReleasingPrompter(MessagePrompter &prompter, DiscRecorder &recorder) : m_prompter(prompter), m_recorder(recorder) {}
+    // However the run ends, the drive is let go of before its last box.
+    ~ReleasingPrompter() override { release(); }
+    ReleasingPrompter(const ReleasingPrompter &) = delete;
+    ReleasingPrompter &operator=(const ReleasingPrompter &) = delete;
+
+    void MsgBox(QWidget *parent, const QString &prompt, MsgIcon icon, const QString &title) override
+    {
+        release();
+        m_prompter.MsgBox(parent, prompt, icon, title);
+    }
+
+private:
+    void release() noexcept
+    {
+        if (m_released)
+            return;
+        m_released = true;
+        try {
+            m_recorder.ReleaseExclusiveAccess();
+        } catch (const std::exception &) {
+            // Nothing more can be done; the service lets go when the
+            // recorder is released.
+        }
+    }
+
+    MessagePrompter &m_prompter;
+    DiscRecorder &m_recorder;
+    bool m_released = false;
+};
+
+const char *const stoppedReason = "it was stopped before it had finished, and the disc is probably unusable";
+
 } // namespace
 
 void Form1::cmdBurn_Click()
@@ -75,23 +112,46 @@ void Form1::cmdBurn_Click()
     }
 
     const std::string recorderId = row->text(0).toStdString();
-    BurnGuard guard(m_burning, {cmdBurn, cmdBrowse});
-    try {
-        runBurn(path, recorderId);
-    } catch (const std::exception &error) {
-        // Whatever the service, the file or the stream reports, the user is
-        // told and the window stays usable; the disc is left where it is.
-        prompter->MsgBox(this, QStringLiteral("The burn did not complete: ") + QString::fromUtf8(error.what()),
-                         MsgIcon::Critical, QStringLiteral("Burn failed"));
+    m_stopRequested = false;
+    {
+        BurnGuard guard(m_burning, {cmdBurn, cmdBrowse});
+        try {
+            runBurn(path, recorderId);
+        } catch (const std::exception &error) {
+            // Whatever the service, the file or the stream reports, the user
+            // is told and the window stays usable; the disc is left where it
+            // is. A stop the user asked for is told as such, whatever the
+            // service made of it.
+            const QString reason =
+                m_stopRequested ? QString::fromLatin1(stoppedReason) : QString::fromUtf8(error.what());
+            prompter->MsgBox(this, QStringLiteral("The burn did not complete: ") + reason, MsgIcon::Critical,
+                             QStringLiteral("Burn failed"));
+        }
     }
+    // The user closed the window to stop the burn.
+    if (m_stopRequested) {
+        m_stopRequested = false;
+        close();
+    }
+}
+
+void Form1::stopIfAsked() const
+{
+    if (m_stopRequested)
+        throw ServiceError(stoppedReason);
 }
 
 void Form1::runBurn(const QString &path, const std::string &recorderId)
 {
-    auto *prompter = m_platform.prompter;
-
+    // Taking the drive and spinning the disc up can take seconds; the
+    // service keeps the window alive meanwhile, and the status line says
+    // what is happening.
+    showStatus(WriteProgress{write_action::initializingHardware});
     auto recorder = m_platform.disc->CreateDiscRecorder();
+    ReleasingPrompter releasing(*m_platform.prompter, *recorder);
+    auto *prompter = &releasing;
     recorder->InitializeDiscRecorder(recorderId);
+    stopIfAsked();
 
     objDataWriter.reset();
     objDataWriter = m_platform.disc->CreateDataWriter();
@@ -151,7 +211,9 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
         return;
     }
 
+    stopIfAsked();
     writer.Write(*stream);
+    stopIfAsked(); // a stop that came too late to cancel anything is still no success
     if (!writer.LastWriteSucceeded())
         throw ServiceError("the recorder did not confirm that the image was written completely");
 
@@ -161,6 +223,11 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
 }
 
 void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)
+{
+    showStatus(progress);
+}
+
+void Form1::showStatus(const WriteProgress &progress)
 {
     const QString timeText = QStringLiteral("Time: ") + QString::number(progress.ElapsedTime) + QStringLiteral(" / ") +
                              QString::number(progress.TotalTime);

@@ -93,6 +93,9 @@ public:
     virtual std::string ProductRevision() = 0;
     virtual std::vector<std::string> VolumePathNames() = 0;
     virtual void EjectMedia() = 0;
+    // Lets go of the drive without ejecting: its tray unlocks and other
+    // programs may use it. Does nothing when the recorder holds nothing.
+    virtual void ReleaseExclusiveAccess() = 0;
 };
 
 class DataWriter {
@@ -113,6 +116,11 @@ public:
     virtual void Write(ImageStream &stream) = 0;
     // True only when the last Write completed and the disc holds the image.
     virtual bool LastWriteSucceeded() const = 0;
+    // Asks the running Write to stop writing or verifying as soon as it
+    // can, even while the image cannot be read; Write then throws
+    // ServiceError. Called from an event handled during Write; does nothing
+    // when no Write runs.
+    virtual void CancelWrite() = 0;
 
     void setUpdateHandler(UpdateHandler handler) { m_update = std::move(handler); }
 

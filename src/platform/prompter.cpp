@@ -11,4 +11,17 @@ void QtMessagePrompter::MsgBox(QWidget *parent, const QString &prompt, MsgIcon i
     box.exec();
 }
 
+bool MessagePrompter::YesNo(QWidget *, const QString &, const QString &)
+{
+    return false;
+}
+
+bool QtMessagePrompter::YesNo(QWidget *parent, const QString &prompt, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace pelimor

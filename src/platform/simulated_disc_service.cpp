@@ -43,6 +43,7 @@ public:
         bound("EjectMedia");
         m_s.ejected.push_back(m_id);
     }
+    void ReleaseExclusiveAccess() override { m_s.record("ReleaseExclusiveAccess"); }
 
     SimulatedRecorder &bound(const std::string &call)
     {
@@ -98,6 +99,7 @@ public:
     {
         auto &r = current("Write");
         m_succeeded = false;
+        m_cancelled = false;
         m_s.writtenTo = r.id;
         m_s.bytesWritten = 0;
         m_s.writtenBytes.clear();
@@ -112,6 +114,7 @@ public:
                 m_s.writtenBytes.append(chunk.data(), static_cast<qsizetype>(n));
             m_s.bytesWritten += n;
             QCoreApplication::processEvents();
+            throwIfCancelled();
         }
         m_s.writtenSha256 = hash.result();
 
@@ -123,12 +126,24 @@ public:
             QCoreApplication::processEvents();
             if (m_s.duringWrite)
                 m_s.duringWrite(progress);
+            throwIfCancelled();
         }
         m_succeeded = m_s.writeSucceeds;
     }
     bool LastWriteSucceeded() const override { return m_succeeded; }
+    void CancelWrite() override
+    {
+        m_s.record("CancelWrite");
+        m_cancelled = true;
+    }
 
 private:
+    void throwIfCancelled() const
+    {
+        if (m_cancelled)
+            throw ServiceError("the burn was cancelled");
+    }
+
     static std::vector<WriteProgress> defaultScript(int sectors)
     {
         std::vector<WriteProgress> s;
@@ -160,6 +175,7 @@ private:
     SimulatedDiscService &m_s;
     SimRecorder *m_recorder = nullptr;
     bool m_succeeded = false;
+    bool m_cancelled = false;
 };
 
 } // namespace

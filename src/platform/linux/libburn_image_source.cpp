@@ -56,20 +56,31 @@ ImageFeed::ImageFeed(ImageStream &stream, std::int64_t bytes) : m_stream(&stream
 
 int ImageFeed::read(unsigned char *buffer, int size)
 {
-    std::lock_guard lock(m_mutex);
-    if (m_closed || m_cancelled || !m_error.empty())
-        return -1;
-    const std::int64_t wanted = std::min<std::int64_t>(size, m_bytes - m_delivered);
+    std::shared_ptr<ImageReadAhead> ahead;
+    std::int64_t wanted = 0;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_closed || m_cancelled || !m_error.empty())
+            return -1;
+        wanted = std::min<std::int64_t>(size, m_bytes - m_delivered);
+        if (!m_ahead)
+            m_ahead = ImageReadAhead::start(*m_stream);
+        ahead = m_ahead;
+    }
+    // Waiting for the image happens outside the lock, so cancel() and
+    // close() are never held up by a read that does not come back.
     std::int64_t done = 0;
+    std::string failure;
     try {
-        while (done < wanted) {
-            const std::int64_t n = m_stream->read(reinterpret_cast<char *>(buffer) + done, wanted - done);
-            if (n <= 0)
-                break;
-            done += n;
-        }
+        done = ahead->read(reinterpret_cast<char *>(buffer), wanted);
     } catch (const std::exception &e) {
-        m_error = e.what();
+        failure = e.what();
+    }
+    std::lock_guard lock(m_mutex);
+    if (m_closed || m_cancelled)
+        return -1;
+    if (!failure.empty()) {
+        m_error = failure;
         return -1;
     }
     if (done < wanted) {
@@ -83,14 +94,26 @@ int ImageFeed::read(unsigned char *buffer, int size)
 
 void ImageFeed::cancel()
 {
-    std::lock_guard lock(m_mutex);
-    m_cancelled = true;
+    std::shared_ptr<ImageReadAhead> ahead;
+    {
+        std::lock_guard lock(m_mutex);
+        m_cancelled = true;
+        ahead = m_ahead;
+    }
+    if (ahead)
+        ahead->abort();
 }
 
 void ImageFeed::close()
 {
-    std::lock_guard lock(m_mutex);
-    m_closed = true;
+    std::shared_ptr<ImageReadAhead> ahead;
+    {
+        std::lock_guard lock(m_mutex);
+        m_closed = true;
+        ahead = std::move(m_ahead);
+    }
+    if (ahead)
+        ahead->abort();
 }
 
 std::int64_t ImageFeed::bytesDelivered() const

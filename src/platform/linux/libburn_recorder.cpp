@@ -142,6 +142,12 @@ void Recorder::EjectMedia()
         m_drive->release(!m_virtual);
 }
 
+void Recorder::ReleaseExclusiveAccess()
+{
+    if (m_drive)
+        m_drive->release(false);
+}
+
 Target Recorder::target() const
 {
     return Target{m_drive, m_virtual, m_path};

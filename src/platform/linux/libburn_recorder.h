@@ -35,6 +35,7 @@ public:
     std::string ProductRevision() override;
     std::vector<std::string> VolumePathNames() override;
     void EjectMedia() override;
+    void ReleaseExclusiveAccess() override;
 
     // What a data writer works with; the writer keeps only a weak hold on
     // the drive, which stays this recorder's.

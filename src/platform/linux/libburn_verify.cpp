@@ -120,12 +120,16 @@ ReadBackCheck::~ReadBackCheck()
 
 void ReadBackCheck::start()
 {
+    m_image = ImageReadAhead::start(m_stream);
     m_thread = std::thread([this] { run(); });
 }
 
 void ReadBackCheck::stop()
 {
     m_stop = true;
+    // A comparison waiting for the image gives up at once.
+    if (m_image)
+        m_image->abort();
     if (m_thread.joinable())
         m_thread.join();
 }
@@ -143,11 +147,6 @@ void ReadBackCheck::run()
 void ReadBackCheck::compare()
 {
     m_reader->prepare();
-    try {
-        m_stream.rewind();
-    } catch (const std::exception &e) {
-        throw ServiceError(std::string("the image could not be read again to verify the disc: ") + e.what());
-    }
     std::vector<char> image(static_cast<std::size_t>(blockBytes));
     std::vector<char> disc(static_cast<std::size_t>(blockBytes));
     // Whole sectors of the image; the zeros libburn pads after it are not
@@ -158,12 +157,15 @@ void ReadBackCheck::compare()
             throw ServiceError("the verification was stopped");
         const std::int64_t bytes = std::min(blockBytes, total - offset);
         std::int64_t got = 0;
-        while (got < bytes) {
-            const std::int64_t n = m_stream.read(image.data() + got, bytes - got);
-            if (n <= 0)
-                throw ServiceError("the image file ended before its end while it was read again to verify the disc");
-            got += n;
+        try {
+            got = m_image->read(image.data(), bytes);
+        } catch (const std::exception &e) {
+            if (m_stop)
+                throw ServiceError("the verification was stopped");
+            throw ServiceError(std::string("the image could not be read again to verify the disc: ") + e.what());
         }
+        if (got < bytes)
+            throw ServiceError("the image file ended before its end while it was read again to verify the disc");
         const std::int64_t firstSector = offset / sectorSize;
         m_reader->read(firstSector, disc.data(), bytes);
         if (m_filter)

@@ -9,6 +9,7 @@
 
 #include "platform/discservice.h"
 #include "platform/linux/libburn_drive.h"
+#include "platform/linux/libburn_read_ahead.h"
 
 #include <atomic>
 #include <cstdint>
@@ -64,6 +65,7 @@ private:
     const std::int64_t m_imageBytes;
     std::unique_ptr<SectorReader> m_reader;
     ReadBackFilter m_filter;
+    std::shared_ptr<ImageReadAhead> m_image; // the image, read again
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_finished{false};

@@ -24,8 +24,8 @@ WriteJob::~WriteJob()
         m_feed->close();
         return;
     }
-    freeBurnObjects();
     m_feed->close();
+    freeBurnObjects();
 }
 
 void WriteJob::start()
@@ -100,6 +100,9 @@ bool WriteJob::finished()
 
 void WriteJob::cancel()
 {
+    // libburn's threads may be waiting for the image; they must not wait
+    // for a read that never comes back.
+    m_feed->cancel();
     if (!finished())
         burn::burn_drive_cancel(m_drive->get());
 }
@@ -125,9 +128,11 @@ WriteJob::Outcome WriteJob::finish()
         burn::burn_track_get_counters(m_track, &readBytes, &writtenBytes);
     outcome.bytesRead = readBytes;
     outcome.bytesWritten = writtenBytes;
-    freeBurnObjects();
     outcome.streamError = m_feed->error();
+    // Closed first: a reading thread libburn still runs then stops waiting
+    // for the image before its source is freed.
     m_feed->close();
+    freeBurnObjects();
     return outcome;
 }
 

@@ -22,6 +22,7 @@ namespace pelimor::libburn {
 // touching the writer.
 struct Writer::Run {
     bool abandoned = false;
+    bool stopped = false; // CancelWrite
     WriteJob *job = nullptr;
 };
 
@@ -123,10 +124,14 @@ private:
             m_report(p);
     }
 
+    bool stopping() const { return m_run.abandoned || m_run.stopped; }
+
     void throwIfStopped(bool loopEnded)
     {
         if (m_run.abandoned)
             throw ServiceError("the burn was cancelled");
+        if (m_run.stopped)
+            throw ServiceError("the burn was stopped before it had finished");
         if (!loopEnded)
             throw ServiceError("the burn was stopped because the program is closing");
     }
@@ -142,9 +147,7 @@ private:
             throw ServiceError("the image needs " + std::to_string(m_trackSectors) + " sectors but the disc has only " +
                                std::to_string(free) + " free");
         const bool idle = pumpUntil(
-            [this] {
-                return m_run.abandoned || burn::burn_drive_get_status(drive(), nullptr) == burn::BURN_DRIVE_IDLE;
-            },
+            [this] { return stopping() || burn::burn_drive_get_status(drive(), nullptr) == burn::BURN_DRIVE_IDLE; },
             [] {});
         throwIfStopped(idle);
         m_startLba = nextWritableAddress(m_target);
@@ -164,8 +167,8 @@ private:
             written = std::max(written, sample.sectorsWritten);
             progress(writeActionFor(sample.status), written, written);
         };
-        const bool ended = pumpUntil([&] { return m_run.abandoned || job.finished(); }, poll);
-        if (!ended || m_run.abandoned)
+        const bool ended = pumpUntil([&] { return stopping() || job.finished(); }, poll);
+        if (!ended || stopping())
             job.cancel();
         m_run.job = nullptr;
         throwIfStopped(ended);
@@ -198,12 +201,12 @@ private:
             m_target.isVirtual ? fileSectorReader(m_target.path) : driveSectorReader(m_target.drive, m_startLba);
         ReadBackCheck check(m_stream, imageBytes, std::move(reader), m_options.readBackFilter);
         check.start();
-        const bool ended = pumpUntil([&] { return m_run.abandoned || check.finished(); },
+        const bool ended = pumpUntil([&] { return stopping() || check.finished(); },
                                      [&] {
                                          progress(write_action::verifying, m_trackSectors + check.sectorsChecked(),
                                                   check.sectorsChecked());
                                      });
-        if (!ended || m_run.abandoned)
+        if (!ended || stopping())
             check.stop();
         throwIfStopped(ended);
         check.stop(); // joins the finished thread
@@ -236,6 +239,14 @@ Writer::~Writer()
         if (m_run->job)
             m_run->job->cancel();
     }
+}
+
+void Writer::CancelWrite()
+{
+    // The running Write notices within one poll, stops libburn and the
+    // comparison, and ends with an error; nothing waits here.
+    if (m_run)
+        m_run->stopped = true;
 }
 
 bool Writer::IsRecorderSupported(DiscRecorder &recorder)

@@ -42,6 +42,7 @@ public:
     std::int64_t FreeSectorsOnMedia() override;
     void Write(ImageStream &stream) override;
     bool LastWriteSucceeded() const override { return m_succeeded; }
+    void CancelWrite() override;
 
     struct Run;
 

@@ -119,6 +119,12 @@ std::int64_t Imapi2DataWriter::FreeSectorsOnMedia()
     return sectors;
 }
 
+void Imapi2DataWriter::CancelWrite()
+{
+    if (m_writing)
+        m_format->CancelWrite();
+}
+
 void Imapi2DataWriter::Write(ImageStream &stream)
 {
     if (m_writing)

@@ -45,6 +45,9 @@ public:
     std::string ProductRevision() override;
     std::vector<std::string> VolumePathNames() override;
     void EjectMedia() override;
+    // IMAPI2's Write takes the drive and gives it back by itself; this
+    // recorder never holds it between calls, so there is nothing to let go.
+    void ReleaseExclusiveAccess() override {}
 
     IDiscRecorder2 *com() const { return m_recorder.get(); }
 
@@ -69,6 +72,8 @@ public:
     // including a success reported before the whole image was read.
     void Write(ImageStream &stream) override;
     bool LastWriteSucceeded() const override { return m_lastWriteSucceeded; }
+    // IMAPI2's own cancel; Write then fails with its "cancelled" result.
+    void CancelWrite() override;
 
     // False when this system's IMAPI2 has no read-back verification
     // (IBurnVerification), so the last Write was not verified.
