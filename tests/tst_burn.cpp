@@ -67,6 +67,7 @@ private slots:
     void largeImageIsStreamedNotLoaded();
 
     void commandsAreDisabledAndCloseRefusedDuringTheWrite();
+    void statusSaysInitializingWhileTheRecorderIsTaken();
     void everyBoxComesAfterTheDriveIsLetGo_data();
     void everyBoxComesAfterTheDriveIsLetGo();
     void closingDuringTheBurnAsksWhetherToStop_data();
@@ -450,6 +451,18 @@ void TestBurn::commandsAreDisabledAndCloseRefusedDuringTheWrite()
     QVERIFY(form->cmdBurn->isEnabled());
     QVERIFY(form->cmdBrowse->isEnabled());
     QVERIFY(form->close());
+}
+
+void TestBurn::statusSaysInitializingWhileTheRecorderIsTaken()
+{
+    form->txtStatus->setText("Completed the burn.");
+    QStringList seen;
+    sim->disc.onCall = [&](const std::string &call) {
+        if (call == "InitializeDiscRecorder" || call == "setRecorder" || call == "IsCurrentMediaSupported")
+            seen << form->txtStatus->text();
+    };
+    QCOMPARE(burnOnce().title, QString("Complete"));
+    QCOMPARE(seen, QStringList(4, "Initializing Hardware "));
 }
 
 // A locked tray behind a box would keep the user from taking the disc out

@@ -1,7 +1,9 @@
 // Building the drive list when the main window loads.
 #include "mainwindow/form1.h"
+#include "mainwindow/picturebox.h"
 #include "testsupport.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QTreeWidget>
 #include <QtTest>
@@ -36,6 +38,8 @@ private slots:
     void firstRowIsCurrentAndWholeRowsAreSelected();
     void serviceFailuresLeaveOutOnlyTheFailingRecorder();
     void listIsBuiltOncePerWindow();
+    void aSlowSearchShowsAWaitingWindowThatCannotBurnYet_data();
+    void aSlowSearchShowsAWaitingWindowThatCannotBurnYet();
 };
 
 void TestDriveList::captionCarriesTheVersion()
@@ -170,6 +174,46 @@ void TestDriveList::listIsBuiltOncePerWindow()
     form.show();
     QCOMPARE(form.ListView1->topLevelItemCount(), 1);
     QCOMPARE(sim.disc.count("RecorderIds"), 1);
+}
+
+void TestDriveList::aSlowSearchShowsAWaitingWindowThatCannotBurnYet_data()
+{
+    QTest::addColumn<int>("searchMs");
+    QTest::addColumn<bool>("shownEarly");
+    QTest::newRow("quick") << 0 << false;
+    QTest::newRow("slow") << 1200 << true;
+}
+
+void TestDriveList::aSlowSearchShowsAWaitingWindowThatCannotBurnYet()
+{
+    QFETCH(int, searchMs);
+    QFETCH(bool, shownEarly);
+    SimulatedPlatform sim;
+    sim.disc.recorders.push_back(cdRecorder("rec0"));
+    sim.disc.recorders.push_back(cdRecorder("rec1"));
+    bool waitCursor = false, visibleMidSearch = false, burnOffMidSearch = false;
+    // The service's search keeps the event loop turning, as the real one does.
+    sim.disc.onCall = [&](const std::string &call) {
+        if (call != "RecorderIds")
+            return;
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        waitCursor = cursor && cursor->shape() == Qt::WaitCursor;
+        QTest::qWait(searchMs);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *form = qobject_cast<Form1 *>(w); form && form->isVisible()) {
+                visibleMidSearch = true;
+                burnOffMidSearch = !form->cmdBurn->isEnabled();
+            }
+    };
+    Form1 form(sim.platform());
+    QVERIFY(waitCursor);
+    QCOMPARE(visibleMidSearch, shownEarly);
+    QCOMPARE(burnOffMidSearch, shownEarly);
+    // Once built, the list is complete and the window can burn.
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(form.ListView1->topLevelItemCount(), 2);
+    QVERIFY(form.cmdBurn->isEnabled());
+    QCOMPARE(form.isVisible(), shownEarly);
 }
 
 QTEST_MAIN(TestDriveList)

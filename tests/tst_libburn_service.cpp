@@ -191,20 +191,29 @@ void TestLibburnService::virtualDiscStates()
 void TestLibburnService::aDriveThisProgramHoldsCannotBeTakenTwice()
 {
     LibburnDiscService service;
+    // A recorder takes its drive once a writer works with it; binding a
+    // second recorder to the same drive takes nothing, its writer is refused.
     auto first = service.CreateDiscRecorder();
     first->InitializeDiscRecorder(targetId);
+    auto firstWriter = service.CreateDataWriter();
+    firstWriter->setRecorder(*first);
     auto second = service.CreateDiscRecorder();
+    second->InitializeDiscRecorder(targetId);
+    QCOMPARE(second->VendorId(), std::string("Virtual"));
+    auto secondWriter = service.CreateDataWriter();
     try {
-        second->InitializeDiscRecorder(targetId);
+        secondWriter->setRecorder(*second);
         QFAIL("the second hold was granted");
     } catch (const ServiceError &e) {
         QVERIFY2(std::string(e.what()).find("in use") != std::string::npos, e.what());
     }
-    // Ejecting lets go of the drive; destroying the recorder would too.
-    first->EjectMedia();
-    second->InitializeDiscRecorder(targetId);
+    // Letting go (or ejecting, or destroying the recorder) frees the drive.
+    first->ReleaseExclusiveAccess();
+    auto third = service.CreateDiscRecorder();
+    third->InitializeDiscRecorder(targetId);
+    secondWriter->setRecorder(*third);
+    QVERIFY(secondWriter->IsCurrentMediaSupported(*third));
     first.reset();
-    QCOMPARE(second->VendorId(), std::string("Virtual"));
 }
 
 void TestLibburnService::anAddressWithoutADriveIsAClearErrorNotAHang()

@@ -9,10 +9,13 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -184,6 +187,29 @@ void Form1::Form_Load()
         ListView1->setColumnHidden(i, listColumns[i].widthTwips == 0);
     }
 
+    // Looking for recorders can take a while (a drive spinning up): the
+    // user sees a waiting cursor, and, when it lasts, the window itself,
+    // with the burn button off until the list is complete.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QTimer showEarly;
+    showEarly.setSingleShot(true);
+    connect(&showEarly, &QTimer::timeout, this, [this] {
+        cmdBurn->setEnabled(false);
+        if (const QScreen *screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+        show();
+    });
+    showEarly.start(slowScanMs);
+    listRecorders();
+    showEarly.stop();
+    cmdBurn->setEnabled(true);
+    QGuiApplication::restoreOverrideCursor();
+    if (ListView1->topLevelItemCount() > 0)
+        ListView1->setCurrentItem(ListView1->topLevelItem(0));
+}
+
+void Form1::listRecorders()
+{
     // A recorder the service cannot describe is left out rather than
     // ending the program; an empty list is refused later by the burn button.
     try {
@@ -214,8 +240,6 @@ void Form1::Form_Load()
         }
     } catch (const ServiceError &) {
     }
-    if (ListView1->topLevelItemCount() > 0)
-        ListView1->setCurrentItem(ListView1->topLevelItem(0));
 }
 
 void Form1::paintEvent(QPaintEvent *event)

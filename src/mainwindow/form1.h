@@ -48,6 +48,8 @@ public:
     // Designed sizes, in logical pixels.
     static constexpr QSize clientSize{425, 280};
     static constexpr QSize maximumOuterSize{441, 316};
+    // A search for recorders that takes longer shows the window at once.
+    static constexpr int slowScanMs = 400;
 
 public slots:
     void cmdBurn_Click();
@@ -63,6 +65,7 @@ protected:
 private:
     void createControls();
     void Form_Load();
+    void listRecorders();
     void Form_Resize();
     void objDataWriter_Update(DataWriter &writer, const WriteProgress &progress);
     // The status line's text for one progress report.

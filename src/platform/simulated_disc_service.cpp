@@ -188,6 +188,8 @@ int SimulatedDiscService::count(const std::string &call) const
 void SimulatedDiscService::record(const std::string &call)
 {
     calls.push_back(call);
+    if (onCall)
+        onCall(call);
     if (auto it = failures.find(call); it != failures.end())
         throw ServiceError(it->second);
 }

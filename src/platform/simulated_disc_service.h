@@ -51,6 +51,9 @@ public:
     // Runs inside Write after every progress event, with the event loop
     // alive: lets a test look at (or poke) the windows mid-burn.
     std::function<void(const WriteProgress &)> duringWrite;
+    // Runs as each call is made, before it answers (a test may keep the
+    // event loop turning there to play a slow service).
+    std::function<void(const std::string &call)> onCall;
 
     // --- the record ---
     std::vector<std::string> calls;

@@ -2,8 +2,18 @@
 
 #include "platform/linux/libburn_library.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <exception>
 #include <filesystem>
+#include <map>
+#include <mutex>
+#include <optional>
 #include <thread>
 
 namespace pelimor::libburn {
@@ -27,18 +37,81 @@ std::string persistentAddress(const std::string &address)
     return address;
 }
 
+// Runs `work` on a thread of its own while the caller's event loop keeps
+// turning (the window repaints and answers), and hands back its result or
+// exception. Taking a drive can take seconds: closing the tray, spinning
+// the disc up, waiting for a busy device.
+template <typename Work> auto keepingEventsAlive(Work work) -> decltype(work())
+{
+    std::optional<decltype(work())> result;
+    std::exception_ptr error;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        try {
+            result.emplace(work());
+        } catch (...) {
+            error = std::current_exception();
+        }
+        done = true;
+    });
+    if (QCoreApplication::instance()) {
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (done)
+                loop.quit();
+        });
+        poll.start(20);
+        if (!done)
+            loop.exec();
+    }
+    worker.join();
+    if (error)
+        std::rethrow_exception(error);
+    return std::move(*result);
+}
+
 // burn_drive_scan only starts a scan on its own thread and answers 0 until
 // a later call collects the result. A scan left uncollected blocks every
 // later write ("A drive operation is still going on"), so this waits for
-// it. Busy drives are retried by libburn for a few seconds at most.
+// it, with the window alive meanwhile.
 int scanDrives(burn::burn_drive_info **drives, unsigned int *count)
 {
     for (;;) {
         const int result = burn::burn_drive_scan(drives, count);
         if (result != 0)
             return result;
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+// What the last scan learnt about each drive, by address.
+std::mutex scannedMutex;
+std::map<std::string, Recorder::Details> &scannedDrives()
+{
+    static std::map<std::string, Recorder::Details> drives;
+    return drives;
+}
+
+std::optional<Recorder::Details> scannedDrive(const std::string &address)
+{
+    std::lock_guard lock(scannedMutex);
+    const auto &drives = scannedDrives();
+    if (auto it = drives.find(address); it != drives.end())
+        return it->second;
+    return std::nullopt;
+}
+
+std::vector<int> profilesOf(burn::burn_drive *drive)
+{
+    int count = 0;
+    int profiles[64] = {};
+    char current[64] = {};
+    if (burn::burn_drive_get_all_profiles(drive, &count, profiles, current) <= 0)
+        count = 0;
+    return std::vector<int>(profiles, profiles + std::clamp(count, 0, 64));
 }
 
 } // namespace
@@ -53,11 +126,23 @@ std::vector<std::string> Master::RecorderIds()
         takeMessages();
         burn::burn_drive_info *drives = nullptr;
         unsigned int count = 0;
-        if (scanDrives(&drives, &count) > 0 && drives) {
+        // The scan only asks each drive what it is; it opens them without
+        // claiming them, so a drive whose disc is mounted (or that another
+        // program holds) is listed at once instead of after libburn's
+        // 6-second wait for a busy device. Taking a drive to burn still
+        // claims it exclusively.
+        burn::burn_preset_device_open(0, 0, 0);
+        const int scanned = scanDrives(&drives, &count);
+        burn::burn_preset_device_open(1, 0, 0);
+        if (scanned > 0 && drives) {
+            std::lock_guard lock(scannedMutex);
             for (unsigned int i = 0; i < count; ++i) {
                 char address[BURN_DRIVE_ADR_LEN] = {};
-                if (burn::burn_drive_d_get_adr(drives[i].drive, address) > 0)
-                    ids.emplace_back(address);
+                if (burn::burn_drive_d_get_adr(drives[i].drive, address) <= 0)
+                    continue;
+                ids.emplace_back(address);
+                scannedDrives()[address] = Recorder::Details{drives[i].vendor, drives[i].product, drives[i].revision,
+                                                             profilesOf(drives[i].drive)};
             }
             for (unsigned int i = 0; i < count; ++i)
                 burn::burn_drive_info_forget(&drives[i], 1);
@@ -77,20 +162,48 @@ void Recorder::InitializeDiscRecorder(const std::string &recorderId)
     ensureStarted();
     m_drive.reset();
     m_id.clear();
+    m_acquired = false;
+    m_details = {};
     m_virtual = isVirtualId(recorderId);
     m_path = virtualPathOf(recorderId);
     if (m_virtual) {
         if (m_path.empty())
             throw ServiceError("the image-file recorder names no file");
-        // Without its folder the virtual recorder has no disc to offer;
-        // it is still a recorder, and the media check says so.
-        if (folderExists(m_path))
-            m_drive = Drive::grab(recorderId);
+        m_address = recorderId;
         m_id = recorderId;
         return;
     }
-    m_drive = Drive::grab(persistentAddress(recorderId));
+    m_address = persistentAddress(recorderId);
+    if (auto details = scannedDrive(m_address)) {
+        m_details = std::move(*details);
+        m_id = recorderId;
+        return;
+    }
+    // A drive no scan has described is taken now, to learn what it is.
     m_id = recorderId;
+    try {
+        acquire();
+    } catch (...) {
+        m_id.clear();
+        throw;
+    }
+}
+
+void Recorder::acquire()
+{
+    if (m_acquired)
+        return;
+    m_acquired = true;
+    const bool isVirtual = m_virtual;
+    const std::string path = m_path;
+    const std::string address = m_address;
+    m_drive = keepingEventsAlive([isVirtual, path, address]() -> std::shared_ptr<Drive> {
+        // Without its folder the virtual recorder has no disc to offer;
+        // it is still a recorder, and the media check says so.
+        if (isVirtual && !folderExists(path))
+            return nullptr;
+        return Drive::grab(address);
+    });
 }
 
 void Recorder::requireInitialized() const
@@ -106,36 +219,37 @@ std::vector<int> Recorder::SupportedProfiles()
     // recorder stands for a CD-R writer.
     if (m_virtual)
         return {profile::cdR};
-    return driveProfiles(*m_drive);
+    return m_drive ? driveProfiles(*m_drive) : m_details.profiles;
 }
 
 std::string Recorder::VendorId()
 {
     requireInitialized();
-    return m_virtual ? std::string("Virtual") : m_drive->vendor();
+    return m_virtual ? std::string("Virtual") : m_drive ? m_drive->vendor() : m_details.vendor;
 }
 
 std::string Recorder::ProductId()
 {
     requireInitialized();
-    return m_virtual ? std::string("Image file recorder") : m_drive->product();
+    return m_virtual ? std::string("Image file recorder") : m_drive ? m_drive->product() : m_details.product;
 }
 
 std::string Recorder::ProductRevision()
 {
     requireInitialized();
-    return m_virtual ? versionText() : m_drive->revision();
+    return m_virtual ? versionText() : m_drive ? m_drive->revision() : m_details.revision;
 }
 
 std::vector<std::string> Recorder::VolumePathNames()
 {
     requireInitialized();
-    return {m_virtual ? m_path : m_drive->address()};
+    return {m_virtual ? m_path : m_address};
 }
 
 void Recorder::EjectMedia()
 {
     requireInitialized();
+    acquire();
     // Releasing with eject opens the tray; a file has no tray, but the
     // release still lets other programs at it.
     if (m_drive)
@@ -148,8 +262,11 @@ void Recorder::ReleaseExclusiveAccess()
         m_drive->release(false);
 }
 
-Target Recorder::target() const
+Target Recorder::target()
 {
+    if (m_id.empty())
+        return Target{};
+    acquire();
     return Target{m_drive, m_virtual, m_path};
 }
 

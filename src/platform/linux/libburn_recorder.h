@@ -1,10 +1,13 @@
 // The disc master and disc recorder on libburn.
 //
 // Recorders are named by their persistent device address ("/dev/sr0"), or
-// "stdio:/path" for the virtual recorder that writes an image file. A
-// recorder holds its drive (grabbed) from InitializeDiscRecorder until it
-// is destroyed or ejects the disc, so no other program can write to it in
-// between, and lets go of it afterwards so the system sees the new disc.
+// "stdio:/path" for the virtual recorder that writes an image file. A drive
+// the last scan found is described from what the scan learnt, without
+// taking it: listing a drive whose disc is mounted, or that another program
+// uses, must neither fail nor wait for it. The recorder takes (grabs) its
+// drive when a data writer first needs it, keeping the window alive while
+// the drive answers, and holds it until it is destroyed, lets go of it or
+// ejects the disc, so no other program can write to it in between.
 #pragma once
 
 #include "platform/discservice.h"
@@ -37,16 +40,29 @@ public:
     void EjectMedia() override;
     void ReleaseExclusiveAccess() override;
 
-    // What a data writer works with; the writer keeps only a weak hold on
-    // the drive, which stays this recorder's.
-    Target target() const;
+    // What a data writer works with, the drive taken first if need be. The
+    // writer keeps only a weak hold on the drive, which stays this
+    // recorder's. Throws ServiceError when the drive cannot be taken.
+    Target target();
+
+    // What a scan learnt about a drive.
+    struct Details {
+        std::string vendor;
+        std::string product;
+        std::string revision;
+        std::vector<int> profiles;
+    };
 
 private:
     void requireInitialized() const;
+    void acquire();
 
     std::string m_id;
     bool m_virtual = false;
     std::string m_path;
+    std::string m_address;
+    bool m_acquired = false;
+    Details m_details; // until the drive is taken
     std::shared_ptr<Drive> m_drive;
 };
 
