@@ -1,0 +1,273 @@
+// The window on the real libburn service against a real MMC recorder: tgt's
+// emulated DVD writer at /dev/sr0, inside the QEMU guest that
+// scripts/test-drive.sh boots. Outside that guest every test skips.
+//
+// Adding a case: append a row to burnCases(). A row names the disc to put in
+// the drive before the window loads (setup, through target.sh: insert a
+// disc, open the tray, ...), an optional action once the write has passed
+// 10 % (midBurn: kill tgtd, ...), whether eject is checked, the one box the
+// user must see and what must become of the disc. Rows run in table order.
+// Run one row from the host:
+//     scripts/test-drive.sh --only 'burn:<row name>'
+#include "mainwindow/form1.h"
+#include "mainwindow/picturebox.h"
+#include "platform/linux/libburn_disc_service.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QCryptographicHash>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace pelimor;
+using namespace pelimor::test;
+
+namespace {
+
+QString env(const char *name)
+{
+    return qEnvironmentVariable(name);
+}
+
+QString workPath(const QString &name)
+{
+    return env("PELIMOR_EMULATED_DRIVE_WORK") + QLatin1Char('/') + name;
+}
+
+// The emulated drive's controls (tests/drive/target.sh); fails the test when
+// one does not work.
+QString target(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral("sh"), QStringList{env("PELIMOR_DRIVE_TARGET")} + args);
+    if (!p.waitForFinished(30'000) || p.exitCode() != 0)
+        qWarning("target.sh %s failed: %s", qPrintable(args.join(' ')), p.readAllStandardError().constData());
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QByteArray fileHash(const QString &path)
+{
+    QFile f(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    return f.open(QIODevice::ReadOnly) && hash.addData(&f) ? hash.result() : QByteArray();
+}
+
+// A fresh, empty disc file: a blank DVD+R once inserted.
+QString blankDisc(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qWarning("cannot create %s", qPrintable(path));
+    return path;
+}
+
+// The written share a "Progress:" status shows, or -1 for other statuses.
+double shareOf(const QString &status)
+{
+    const QString prefix = QStringLiteral("Progress:  ");
+    if (!status.startsWith(prefix) || !status.endsWith(QLatin1Char('%')))
+        return -1;
+    return status.mid(prefix.size()).chopped(1).toDouble();
+}
+
+enum class DiscAfter { HoldsImage, Unchanged, Any };
+
+struct BurnCase {
+    const char *name;
+    std::function<void()> setup;
+    std::function<void()> midBurn;
+    bool eject;
+    QString title; // of the only box the user sees
+    QString disc;  // the disc in the drive, to check afterwards
+    DiscAfter after;
+};
+
+const QString firstDisc()
+{
+    return env("PELIMOR_DRIVE_DISC");
+}
+
+// A disc that already holds data: the first disc once the blank row has
+// burned it; when that row did not run, a copy of what it would hold.
+void insertWrittenDisc()
+{
+    if (QFileInfo(firstDisc()).size() == 0) {
+        QFile image(env("PELIMOR_DRIVE_IMAGE")), disc(firstDisc());
+        if (image.open(QIODevice::ReadOnly) && disc.open(QIODevice::WriteOnly)) {
+            disc.write(image.readAll());
+            disc.write(QByteArray(int((32768 - image.size() % 32768) % 32768), '\0'));
+        }
+    }
+    target({QStringLiteral("insert"), firstDisc()});
+}
+
+const std::vector<BurnCase> &burnCases()
+{
+    static const std::vector<BurnCase> cases{
+        {"blank DVD+R, eject checked",
+         [] {
+             target({QStringLiteral("insert"), blankDisc(firstDisc())});
+         },
+         {},
+         true,
+         QStringLiteral("Complete"),
+         firstDisc(),
+         DiscAfter::HoldsImage},
+        {"closed disc",
+         insertWrittenDisc,
+         {},
+         false,
+         QStringLiteral("Media status - 16384"),
+         firstDisc(),
+         DiscAfter::Unchanged},
+        {"empty tray",
+         [] { target({QStringLiteral("open")}); },
+         {},
+         true,
+         QStringLiteral("Media not supported"),
+         QString(),
+         DiscAfter::Any},
+    };
+    return cases;
+}
+
+struct Outcome {
+    std::vector<Message> messages;
+    QStringList statuses;
+    bool burning = false;
+    bool burnEnabled = false;
+};
+
+} // namespace
+
+class TestEmulatedDrive : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void driveListHoldsTheEmulatedDrive();
+    void burn_data();
+    void burn();
+
+private:
+    Outcome burnAndWait(const BurnCase &c);
+};
+
+void TestEmulatedDrive::initTestCase()
+{
+    // The cases drive tgt and kill processes: never on a desktop's real drive.
+    QFile cmdline(QStringLiteral("/proc/cmdline"));
+    if (!cmdline.open(QIODevice::ReadOnly) || !cmdline.readAll().contains("pelimor.work=") ||
+        env("PELIMOR_EMULATED_DRIVE_WORK").isEmpty())
+        QSKIP("runs only inside the emulated-drive guest; scripts/test-drive.sh boots it");
+}
+
+void TestEmulatedDrive::driveListHoldsTheEmulatedDrive()
+{
+    target({QStringLiteral("insert"), blankDisc(workPath(QStringLiteral("list.img")))});
+    LibburnDiscService service;
+    RecordingPrompter prompter;
+    Form1 form(Platform{&service, &prompter, nullptr, nullptr, nullptr});
+
+    QCOMPARE(form.ListView1->topLevelItemCount(), 1);
+    const QTreeWidgetItem *row = form.ListView1->topLevelItem(0);
+    QCOMPARE(row->text(0), QStringLiteral("/dev/sr0"));
+    QCOMPARE(row->text(1), env("PELIMOR_DRIVE_VENDOR"));
+    QCOMPARE(row->text(2), env("PELIMOR_DRIVE_PRODUCT"));
+    QCOMPARE(row->text(3), env("PELIMOR_DRIVE_REVISION"));
+    QCOMPARE(row->text(4), QStringLiteral("/dev/sr0"));
+    QCOMPARE(row->text(5), QStringLiteral("yes"));
+    QVERIFY(prompter.messages.empty());
+}
+
+// Loads a window, burns the image with it and returns once the burn command
+// has ended, with everything the user saw on the way.
+Outcome TestEmulatedDrive::burnAndWait(const BurnCase &c)
+{
+    LibburnDiscService service;
+    RecordingPrompter prompter;
+    Form1 form(Platform{&service, &prompter, nullptr, nullptr, nullptr});
+    Outcome out;
+    bool midBurnDone = !c.midBurn;
+    QObject::connect(form.txtStatus, &QLineEdit::textChanged, [&](const QString &text) {
+        out.statuses << text;
+        if (!midBurnDone && shareOf(text) >= 10.0) {
+            midBurnDone = true;
+            c.midBurn();
+        }
+    });
+    form.chkEject->setChecked(c.eject);
+    form.txtPath->setText(env("PELIMOR_DRIVE_IMAGE"));
+    form.cmdBurn_Click();
+    out.messages = prompter.messages;
+    out.burning = form.isBurning();
+    out.burnEnabled = form.cmdBurn->isEnabled();
+    return out;
+}
+
+void TestEmulatedDrive::burn_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < burnCases().size(); ++i)
+        QTest::newRow(burnCases()[i].name) << int(i);
+}
+
+void TestEmulatedDrive::burn()
+{
+    QFETCH(int, index);
+    const BurnCase &c = burnCases()[std::size_t(index)];
+    c.setup();
+    const QByteArray before = c.disc.isEmpty() ? QByteArray() : fileHash(c.disc);
+
+    const Outcome out = burnAndWait(c);
+
+    const QString seen = out.statuses.join(QStringLiteral(" | "));
+    QVERIFY2(out.messages.size() == 1, qPrintable(QString::number(out.messages.size()) + QStringLiteral(" boxes")));
+    const Message &box = out.messages.front();
+    QVERIFY2(box.title == c.title, qPrintable(box.title + QStringLiteral(": ") + box.prompt));
+    QVERIFY(!out.burning);
+    QVERIFY(out.burnEnabled);
+
+    if (c.title == QStringLiteral("Complete")) {
+        QCOMPARE(box.prompt, QStringLiteral("ISO burn complete!"));
+        // Writing with rising percentages up to the whole image, then the
+        // read-back, then done.
+        QList<double> shares;
+        for (const QString &s : out.statuses)
+            if (shareOf(s) >= 0)
+                shares << shareOf(s);
+        QVERIFY2(shares.size() >= 2, qPrintable(seen));
+        QVERIFY2(std::is_sorted(shares.begin(), shares.end()), qPrintable(seen));
+        QCOMPARE(shares.last(), 100.0);
+        const qsizetype verifying = out.statuses.indexOf(QStringLiteral("Verifying the data."));
+        QVERIFY2(verifying > out.statuses.indexOf(QStringLiteral("Progress:  100.00%")), qPrintable(seen));
+        QCOMPARE(out.statuses.last(), QStringLiteral("Completed the burn."));
+        QCOMPARE(target({QStringLiteral("tray")}), c.eject ? QStringLiteral("open") : QStringLiteral("closed"));
+    } else {
+        QVERIFY2(!out.statuses.contains(QStringLiteral("Completed the burn.")), qPrintable(seen));
+    }
+    if (c.title == QStringLiteral("Burn failed"))
+        QVERIFY2(box.prompt.size() > 40, qPrintable(box.prompt));
+
+    switch (c.after) {
+    case DiscAfter::HoldsImage: {
+        QFile image(env("PELIMOR_DRIVE_IMAGE")), disc(c.disc);
+        QVERIFY(image.open(QIODevice::ReadOnly) && disc.open(QIODevice::ReadOnly));
+        const QByteArray written = disc.readAll();
+        QCOMPARE(written.size() % 32768, 0);
+        QVERIFY(written.first(image.size()) == image.readAll());
+        QCOMPARE(written.sliced(image.size()).count('\0'), written.size() - image.size());
+        break;
+    }
+    case DiscAfter::Unchanged:
+        QVERIFY(fileHash(c.disc) == before);
+        break;
+    case DiscAfter::Any:
+        break;
+    }
+}
+
+QTEST_MAIN(TestEmulatedDrive)
+#include "tst_emulated_drive.moc"
