@@ -179,7 +179,6 @@ rm -rf "$work/tree"
         PELIMOR_DRIVE_PRODUCT "EMUL-DVDRW" \
         PELIMOR_DRIVE_REVISION "1.09" \
         PELIMOR_DRIVE_TEST "$test_program" \
-        PELIMOR_DRIVE_TEST_ARGS "${test_args[*]}" \
         PELIMOR_DRIVE_TEST_BOUND "$((guest_bound - 40))" \
         QT_QPA_PLATFORM offscreen \
         LC_ALL C.UTF-8 \
@@ -187,6 +186,8 @@ rm -rf "$work/tree"
         ASAN_OPTIONS detect_leaks=0:abort_on_error=1 \
         UBSAN_OPTIONS print_stacktrace=1:halt_on_error=1
 } >"$work/config.env"
+[ ${#test_args[@]} -eq 0 ] || printf '%s\n' "${test_args[@]}" >"$work/test-args"
+touch "$work/test-args"
 cp "$drive_dir/guest.sh" "$work/guest.sh"
 
 say "booting the guest"
@@ -216,7 +217,7 @@ result=$(cat "$work/exit-code")
 if [ "$result" -ne 0 ]; then
     cat "$work/qtest.txt"
 else
-    grep -E '^(PASS|SKIP|XFAIL|QWARN|Totals)' "$work/qtest.txt" || true
+    grep -E '^(PASS|SKIP|XFAIL|QWARN|QINFO|Totals)' "$work/qtest.txt" || true
 fi
 say "guest ran ${wall} s wall ($(cat "$work/guest-seconds") s from start-up to power-off in the guest);" \
     "preparing took $((prepared - started)) s"

@@ -56,7 +56,10 @@ done
 step "drive ready after $(cut -d' ' -f1 /proc/uptime) s of uptime"
 
 cd "$work" || finish 95
-# shellcheck disable=SC2086 # the selection is a list of test arguments
-timeout "$PELIMOR_DRIVE_TEST_BOUND" \
-    "$PELIMOR_DRIVE_TEST" -o "$work/qtest.txt,txt" -o -,txt $PELIMOR_DRIVE_TEST_ARGS
+# The selected test functions, one a line (rows may hold blanks).
+set --
+while IFS= read -r selected; do
+    set -- "$@" "$selected"
+done <"$work/test-args"
+timeout "$PELIMOR_DRIVE_TEST_BOUND" "$PELIMOR_DRIVE_TEST" -o "$work/qtest.txt,txt" -o -,txt "$@"
 finish $?

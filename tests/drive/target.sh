@@ -5,7 +5,10 @@
 #   target.sh insert FILE  put FILE in as the disc and close the tray
 #   target.sh open         open the tray: no disc
 #   target.sh tray         print "open" or "closed"
+#   target.sh cramped MB   insert a blank disc whose file cannot grow past MB
 #   target.sh kill         kill tgtd: the drive vanishes from the bus
+#   target.sh revive       after a kill: start tgtd again and wait until the
+#                          kernel's iSCSI session has found the drive again
 # Reads the drive's details from the environment scripts/test-drive.sh sets.
 set -eu
 work=$PELIMOR_EMULATED_DRIVE_WORK
@@ -35,9 +38,24 @@ tray)
     adm --mode target --op show |
         awk '/LUN: 1$/ { lun = 1 } lun && /Online:/ { print ($2 == "Yes" ? "closed" : "open"); exit }'
     ;;
+cramped)
+    mkdir -p /run/cramped
+    mountpoint -q /run/cramped || mount -t tmpfs -o "size=${2}m" tmpfs /run/cramped
+    : >/run/cramped/disc.img
+    sh "$0" insert /run/cramped/disc.img
+    ;;
 kill) kill -9 "$(cat "$work/tgtd.pid")" ;;
+revive)
+    if ! kill -0 "$(cat "$work/tgtd.pid")" 2>/dev/null; then
+        sh "$0" start
+        for _ in $(seq 300); do
+            [ "$(cat /sys/block/sr0/device/state 2>/dev/null)" = running ] && break
+            sleep 0.1
+        done
+    fi
+    ;;
 *)
-    echo "usage: $0 start|insert FILE|open|tray|kill" >&2
+    echo "usage: $0 start|insert FILE|open|tray|cramped MB|kill|revive" >&2
     exit 2
     ;;
 esac
