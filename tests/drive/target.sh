@@ -5,6 +5,7 @@
 #   target.sh insert FILE  put FILE in as the disc and close the tray
 #   target.sh open         open the tray: no disc
 #   target.sh tray         print "open" or "closed"
+#   target.sh disc         print the disc's file
 #   target.sh cramped MB   insert a blank disc whose file cannot grow past MB
 #   target.sh kill         kill tgtd: the drive vanishes from the bus
 #   target.sh revive       after a kill: start tgtd again and wait until the
@@ -38,6 +39,10 @@ tray)
     adm --mode target --op show |
         awk '/LUN: 1$/ { lun = 1 } lun && /Online:/ { print ($2 == "Yes" ? "closed" : "open"); exit }'
     ;;
+disc)
+    adm --mode target --op show |
+        awk '/LUN: 1$/ { lun = 1 } lun && /Backing store path:/ { print $4; exit }'
+    ;;
 cramped)
     mkdir -p /run/cramped
     mountpoint -q /run/cramped || mount -t tmpfs -o "size=${2}m" tmpfs /run/cramped
@@ -55,7 +60,7 @@ revive)
     fi
     ;;
 *)
-    echo "usage: $0 start|insert FILE|open|tray|cramped MB|kill|revive" >&2
+    echo "usage: $0 start|insert FILE|open|tray|disc|cramped MB|kill|revive" >&2
     exit 2
     ;;
 esac
