@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Builds Pelimor ISO Burn with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs the whole test suite on Qt's offscreen platform; then, when the
-# Windows cross-build check is present, runs it as well.
+# Windows cross-build check is present, runs it as well, and last the burns on
+# an emulated MMC recorder in a QEMU guest (scripts/test-drive.sh).
+# PELIMOR_SKIP_DRIVE_TEST=1 leaves the guest out of a quick local run; CI
+# (CI set) always runs it.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-setup_packages dbus-daemon fuse3 libfuse3-dev
+setup_packages dbus-daemon clang-format fuse3 libfuse3-dev
+
+# The layout is part of the code: a file clang-format would change fails the
+# run before anything is built.
+(cd "$repo_root" && find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run --Werror)
 build_dir="$repo_root/build"
 setup_build "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DPELIMOR_SANITIZE=ON -DPELIMOR_BUILD_TESTS=ON
 
@@ -16,4 +24,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 if [ -x "$repo_root/scripts/test-windows.sh" ]; then
     "$repo_root/scripts/test-windows.sh"
+fi
+
+if [ "${PELIMOR_SKIP_DRIVE_TEST:-}" = 1 ] && [ -z "${CI:-}" ]; then
+    echo "drive test: skipped (PELIMOR_SKIP_DRIVE_TEST=1)"
+else
+    "$repo_root/scripts/test-drive.sh" --build-dir "$build_dir"
 fi
