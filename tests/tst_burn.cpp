@@ -137,8 +137,9 @@ void TestBurn::noRecorderIsRefusedBeforeAnyServiceObject()
     empty.disc.calls.clear();
     window.cmdBurn_Click();
     QCOMPARE(empty.prompter.messages.size(), std::size_t(1));
-    QCOMPARE(empty.prompter.last().prompt,
-             QString("No CD/DVD recorder is selected. Connect a recorder that can write CDs and try again."));
+    QCOMPARE(
+        empty.prompter.last().prompt,
+        QString("No CD/DVD recorder is selected. Connect a recorder that can write CDs and start the program again."));
     QCOMPARE(empty.prompter.last().title, QString("No recorder"));
     QCOMPARE(empty.prompter.last().icon, MsgIcon::Critical);
     QVERIFY(empty.disc.calls.empty());

@@ -103,8 +103,10 @@ void Form1::cmdBurn_Click()
     }
     QTreeWidgetItem *row = ListView1->currentItem();
     if (!row) {
+        // The list is built once per run: a recorder connected now shows up
+        // only when the program starts again.
         QString prompt = QStringLiteral("No CD/DVD recorder is selected. Connect a recorder that can write CDs "
-                                        "and try again.");
+                                        "and start the program again.");
         if (const std::string hint = m_platform.disc->RecorderAccessHint(); !hint.empty())
             prompt += QLatin1Char(' ') + QString::fromStdString(hint);
         prompter->MsgBox(this, prompt, MsgIcon::Critical, QStringLiteral("No recorder"));
@@ -151,7 +153,6 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     ReleasingPrompter releasing(*m_platform.prompter, *recorder);
     auto *prompter = &releasing;
     recorder->InitializeDiscRecorder(recorderId);
-    stopIfAsked();
 
     objDataWriter.reset();
     objDataWriter = m_platform.disc->CreateDataWriter();
@@ -159,6 +160,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
         [this](DataWriter &writer, const WriteProgress &progress) { objDataWriter_Update(writer, progress); });
     DataWriter &writer = *objDataWriter;
     writer.setRecorder(*recorder);
+    stopIfAsked(); // the user may have closed the window while the drive was being taken
 
     if (!writer.IsRecorderSupported(*recorder)) {
         prompter->MsgBox(this, QStringLiteral("Recorder not support. Try another CDROM drive."), MsgIcon::Critical,

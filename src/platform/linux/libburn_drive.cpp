@@ -17,8 +17,10 @@ std::string grabFailureReason(const std::string &address, const std::vector<Mess
     constexpr int busyDeviceCode = 0x00020001; // "Cannot open busy device"
     for (const auto &m : messages) {
         if (m.code == busyDeviceCode || m.osErrno == EBUSY)
-            return "the recorder is in use by another program; close that program (or unmount the disc) and "
-                   "try again";
+            return "the recorder " + address +
+                   " is in use by another program, most likely because the disc in it is mounted. Unmount the disc "
+                   "(in the file manager, or with \"udisksctl unmount -b " +
+                   address + "\") or close the program that uses the recorder, and try again";
     }
     for (const auto &m : messages) {
         if (m.osErrno == EACCES || m.osErrno == EPERM)
