@@ -145,6 +145,7 @@ struct Format final : public IDiscFormat2Data,
     std::uint64_t readLimit = ~0ull;
     std::uint64_t bytesRead = 0, streamSize = 0;
     std::function<void(Format &)> during;
+    int cancels = 0;
     IDispatch *sink = nullptr; // the advised event sink
     int advised = 0, unadvised = 0;
 
@@ -188,7 +189,13 @@ struct Format final : public IDiscFormat2Data,
     FAKE_UNUSED(get_ForceOverwrite(VARIANT_BOOL *))
     FAKE_UNUSED(get_MultisessionInterfaces(SAFEARRAY **))
     HRESULT STDMETHODCALLTYPE Write(IStream *data) override;
-    FAKE_UNUSED(CancelWrite())
+    // IMAPI2 ends a cancelled Write with its "cancelled" result.
+    HRESULT STDMETHODCALLTYPE CancelWrite() override
+    {
+        ++cancels;
+        writeResult = E_ABORT;
+        return S_OK;
+    }
     FAKE_UNUSED(SetWriteSpeed(LONG, VARIANT_BOOL))
     // IConnectionPointContainer
     FAKE_UNUSED(EnumConnectionPoints(IEnumConnectionPoints **))

@@ -185,6 +185,18 @@ TEST_CASE("writer: failures of the service and early stops end as readable error
     CHECK(early.find("stopped after 262144 of 524288 bytes") != std::string::npos);
     CHECK(!writer->LastWriteSucceeded());
 
+    // Stopped by the user from an event handled during Write: IMAPI2's own
+    // cancel, and an error; outside a Write, nothing happens.
+    image.rewind();
+    fakes::Format stopped;
+    writer = writerOver(stopped, recorded);
+    writer->CancelWrite();
+    CHECK_EQ(stopped.cancels, 0);
+    stopped.during = [&](fakes::Format &) { writer->CancelWrite(); };
+    CHECK(!burnError(*writer, image).empty());
+    CHECK_EQ(stopped.cancels, 1);
+    CHECK(!writer->LastWriteSucceeded());
+
     // A writer of a system without read-back verification still burns, and
     // says so.
     image.rewind();
@@ -204,6 +216,7 @@ TEST_CASE("writer: failures of the service and early stops end as readable error
         std::string ProductRevision() override { return {}; }
         std::vector<std::string> VolumePathNames() override { return {}; }
         void EjectMedia() override {}
+        void ReleaseExclusiveAccess() override {}
     } foreign;
     bool refused = false;
     try {
