@@ -56,14 +56,14 @@ sources=()
 for f in "$repo_root"/src/platform/windows/*.cpp; do
     [ "$(basename "$f")" = windows_shell.cpp ] || sources+=("$f")
 done
-sources+=("$repo_root/src/platform/filestream.cpp")
+sources+=("$repo_root/src/platform/filestream.cpp" "$repo_root/src/platform/image_hasher.cpp")
 for f in "$repo_root"/tests/windows/*.cpp; do
     [ "$(basename "$f")" = start_marker.cpp ] || sources+=("$f")
 done
 
 flags=(-std=c++20 -O1 -Wall -Wextra -Wpedantic -DUNICODE -D_UNICODE -DNOMINMAX
     -I"$repo_root/src" -I"$work/generated" -I"$repo_root/tests/windows")
-libs=(-static -lole32 -loleaut32 -luuid -lshlwapi -lshell32 -ladvapi32 -lversion -lpsapi)
+libs=(-static -lole32 -loleaut32 -luuid -lshlwapi -lshell32 -ladvapi32 -lbcrypt -lversion -lpsapi)
 "$cxx" "${flags[@]}" -o "$work/bin/pelimor-windows-tests.exe" "${sources[@]}" "$work/pelimor_rc.o" "${libs[@]}"
 "$cxx" "${flags[@]}" -o "$work/bin/start marker.exe" "$repo_root/tests/windows/start_marker.cpp" -static
 echo "Cross-compiled in $((SECONDS - started)) s"

@@ -1,7 +1,7 @@
 # Windows build of the platform layer: the libraries the IMAPI2 backend, the
 # registry and the shell need, and the executable's version and icon
 # resource. Included by src/CMakeLists.txt before the executable is added.
-target_link_libraries(pelimor_core PUBLIC ole32 oleaut32 uuid shlwapi shell32 advapi32)
+target_link_libraries(pelimor_core PUBLIC ole32 oleaut32 uuid shlwapi shell32 advapi32 bcrypt)
 # Unicode Win32 API; keep <windows.h> from defining min and max as macros.
 target_compile_definitions(pelimor_core PUBLIC UNICODE _UNICODE NOMINMAX)
 
