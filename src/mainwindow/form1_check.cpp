@@ -125,7 +125,7 @@ bool Form1::checkImage(const QString &path)
     const QString algorithm = QString::fromLatin1(algorithmName(published->algorithm));
     prompter->MsgBox(this,
                      QStringLiteral("The image '%1' does not match the %2 checksum published for it in '%3'.\n\n"
-                                    "Expected: %4\nFound: %5\n\n"
+                                    "Expected:\n%4\nFound:\n%5\n\n"
                                     "The download is damaged or incomplete. Please download the image again; "
                                     "the disc has not been touched.")
                          .arg(QFileInfo(path).fileName(), algorithm, fileName(listing.listFile),
