@@ -253,6 +253,13 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // Nothing has reached the disc while the image is being checked: stop
+    // the check and let the window (and so the program) close.
+    if (m_checkCancel) {
+        m_checkCancel->store(true);
+        QWidget::closeEvent(event);
+        return;
+    }
     // Closing mid-burn would leave a ruined disc behind, so the window
     // stays unless the user chooses to stop the burn; the burn command then
     // reports the stop and closes the window.

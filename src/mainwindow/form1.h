@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <atomic>
 #include <memory>
 
 class QCheckBox;
@@ -44,6 +45,7 @@ public:
     // line.
     DataWriter *dataWriter() const { return objDataWriter.get(); }
     bool isBurning() const { return m_burning; }
+    bool isCheckingImage() const { return m_checkCancel != nullptr; }
 
     // Designed sizes, in logical pixels.
     static constexpr QSize clientSize{425, 280};
@@ -72,6 +74,8 @@ private:
     void showStatus(const WriteProgress &progress);
     void runBurn(const QString &path, const std::string &recorderId);
     void stopIfAsked() const;
+    // form1_check.cpp: false when the image must not be burned.
+    bool checkImage(const QString &path);
 
     Platform m_platform;
     std::unique_ptr<DataWriter> objDataWriter;
@@ -79,6 +83,8 @@ private:
     // The user chose to stop the running burn by closing the window; the
     // window closes once the burn has ended.
     bool m_stopRequested = false;
+    // Set while the image is checked against its published checksum.
+    std::atomic<bool> *m_checkCancel = nullptr;
 };
 
 } // namespace pelimor

@@ -114,6 +114,8 @@ void Form1::cmdBurn_Click()
     }
 
     const std::string recorderId = row->text(0).toStdString();
+    if (!checkImage(path))
+        return;
     m_stopRequested = false;
     {
         BurnGuard guard(m_burning, {cmdBurn, cmdBrowse});
