@@ -55,11 +55,6 @@ private slots:
     void largeImageIsStreamedNotLoaded();
 
     void commandsAreDisabledAndCloseRefusedDuringTheWrite();
-    void statusSaysInitializingWhileTheRecorderIsTaken();
-    void everyBoxComesAfterTheDriveIsLetGo_data();
-    void everyBoxComesAfterTheDriveIsLetGo();
-    void closingDuringTheBurnAsksWhetherToStop_data();
-    void closingDuringTheBurnAsksWhetherToStop();
 
 private:
     Message burnOnce();
@@ -441,115 +436,6 @@ void TestBurn::commandsAreDisabledAndCloseRefusedDuringTheWrite()
     QVERIFY(form->cmdBurn->isEnabled());
     QVERIFY(form->cmdBrowse->isEnabled());
     QVERIFY(form->close());
-}
-
-void TestBurn::statusSaysInitializingWhileTheRecorderIsTaken()
-{
-    form->txtStatus->setText("Completed the burn.");
-    QStringList seen;
-    sim->disc.onCall = [&](const std::string &call) {
-        if (call == "InitializeDiscRecorder" || call == "setRecorder" || call == "IsCurrentMediaSupported")
-            seen << form->txtStatus->text();
-    };
-    QCOMPARE(burnOnce().title, QString("Complete"));
-    QCOMPARE(seen, QStringList(4, "Initializing Hardware "));
-}
-
-// A locked tray behind a box would keep the user from taking the disc out
-// while reading it: whatever the box, the drive was let go of first.
-void TestBurn::everyBoxComesAfterTheDriveIsLetGo_data()
-{
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("recorder refused") << "recorder"
-                                      << "Recorder not supported";
-    QTest::newRow("media refused") << "media"
-                                   << "Media not supported";
-    QTest::newRow("used disc") << "status"
-                               << "Media status - 4";
-    QTest::newRow("data on the disc") << "nwa"
-                                      << "Media not blank";
-    QTest::newRow("disc too small") << "small"
-                                    << "Disc too small";
-    QTest::newRow("write failed") << "fail"
-                                  << "Burn failed";
-    QTest::newRow("complete, disc left in") << "keep"
-                                            << "Complete";
-    QTest::newRow("complete, ejected") << "eject"
-                                       << "Complete";
-}
-
-void TestBurn::everyBoxComesAfterTheDriveIsLetGo()
-{
-    QFETCH(QString, setup);
-    QFETCH(QString, title);
-    auto &r = sim->disc.recorders[0];
-    r.recorderSupported = setup != "recorder";
-    r.mediaSupported = setup != "media";
-    r.mediaStatus = {setup == "status" ? 4 : 2};
-    r.nextWritableAddress = setup == "nwa" ? 300 : 0;
-    r.freeSectors = setup == "small" ? 1 : 300'000;
-    if (setup == "fail")
-        sim->disc.failures["Write"] = "the drive reported a medium error";
-    form->chkEject->setChecked(setup == "eject");
-    std::vector<std::string> callsAtBox;
-    sim->prompter.onMessage = [&](const Message &) { callsAtBox = sim->disc.calls; };
-    QCOMPARE(burnOnce().title, title);
-    QVERIFY(!callsAtBox.empty());
-    QCOMPARE(callsAtBox.back(), std::string("ReleaseExclusiveAccess"));
-    QCOMPARE(sim->disc.ejected.size(), std::size_t(setup == "eject" ? 1 : 0));
-}
-
-void TestBurn::closingDuringTheBurnAsksWhetherToStop_data()
-{
-    QTest::addColumn<bool>("stop");
-    QTest::addColumn<int>("action"); // the progress event during which the window is closed
-    QTest::newRow("yes while writing") << true << int(write_action::writingData);
-    QTest::newRow("yes while verifying") << true << int(write_action::verifying);
-    QTest::newRow("yes as the writer completes") << true << int(write_action::completed);
-    QTest::newRow("no goes on burning") << false << int(write_action::writingData);
-}
-
-void TestBurn::closingDuringTheBurnAsksWhetherToStop()
-{
-    QFETCH(bool, stop);
-    QFETCH(int, action);
-    sim->disc.progressScript = {{write_action::initializingHardware, 0, 0, 0, 0, 0},
-                                {write_action::writingData, 1, 4, 10, 0, 5},
-                                {write_action::verifying, 2, 4, 10, 0, 0},
-                                {write_action::completed, 3, 4, 10, 0, 10}};
-    form->show();
-    sim->prompter.answers = {stop};
-    bool closed = false;
-    sim->disc.duringWrite = [&](const WriteProgress &p) {
-        if (p.CurrentAction == action && !closed)
-            closed = form->close();
-    };
-    std::vector<std::string> callsAtBox;
-    sim->prompter.onMessage = [&](const Message &) { callsAtBox = sim->disc.calls; };
-    form->cmdBurn_Click();
-
-    QVERIFY(!closed); // a plain close never gets through mid-burn
-    QCOMPARE(sim->prompter.questions.size(), std::size_t(1));
-    QCOMPARE(sim->prompter.messages.size(), std::size_t(1));
-    const Message &m = sim->prompter.last();
-    QVERIFY(sim->disc.ejected.empty() || !stop);
-    if (!stop) {
-        QCOMPARE(m.title, QString("Complete"));
-        QCOMPARE(sim->disc.count("CancelWrite"), 0);
-        QVERIFY(form->isVisible());
-        return;
-    }
-    QCOMPARE(m.title, QString("Burn failed"));
-    QCOMPARE(m.icon, MsgIcon::Critical);
-    QCOMPARE(m.prompt, QString("The burn did not complete: it was stopped before it had finished, and the disc is "
-                               "probably unusable"));
-    QCOMPARE(sim->disc.count("CancelWrite"), 1);
-    QCOMPARE(callsAtBox.back(), std::string("ReleaseExclusiveAccess"));
-    QVERIFY(!form->dataWriter()->LastWriteSucceeded());
-    // The user wanted the window gone: it closes once the burn has ended.
-    QVERIFY(!form->isVisible());
-    QVERIFY(!form->isBurning());
 }
 
 QTEST_MAIN(TestBurn)
