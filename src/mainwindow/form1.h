@@ -83,6 +83,8 @@ private:
     // The user chose to stop the running burn by closing the window; the
     // window closes once the burn has ended.
     bool m_stopRequested = false;
+    // The writer of the running burn has reported progress.
+    bool m_writerReported = false;
     // Set while the image is checked against its published checksum.
     std::atomic<bool> *m_checkCancel = nullptr;
 };

@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QTreeWidget>
 
+#include <functional>
+
 namespace pelimor {
 namespace {
 
@@ -46,9 +48,13 @@ private:
 
 // Every box of a run is shown with the drive let go of, so its tray is never
 // locked while the user reads it, and another program may use the drive.
+// `beforeBox` runs once, just before that.
 class ReleasingPrompter : public MessagePrompter {
 public:
-    ReleasingPrompter(MessagePrompter &prompter, DiscRecorder &recorder) : m_prompter(prompter), m_recorder(recorder) {}
+    ReleasingPrompter(MessagePrompter &prompter, DiscRecorder &recorder, std::function<void()> beforeBox)
+        : m_prompter(prompter), m_recorder(recorder), m_beforeBox(std::move(beforeBox))
+    {
+    }
     // However the run ends, the drive is let go of before its last box.
     ~ReleasingPrompter() override { release(); }
     ReleasingPrompter(const ReleasingPrompter &) = delete;
@@ -66,6 +72,7 @@ private:
         if (m_released)
             return;
         m_released = true;
+        m_beforeBox();
         try {
             m_recorder.ReleaseExclusiveAccess();
         } catch (const std::exception &) {
@@ -76,6 +83,7 @@ private:
 
     MessagePrompter &m_prompter;
     DiscRecorder &m_recorder;
+    std::function<void()> m_beforeBox;
     bool m_released = false;
 };
 
@@ -150,9 +158,16 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     // Taking the drive and spinning the disc up can take seconds; the
     // service keeps the window alive meanwhile, and the status line says
     // what is happening.
+    // A run that ends before the writer reports anything leaves the status
+    // line as the last burn left it.
+    const QString lastStatus = txtStatus->text();
+    m_writerReported = false;
     showStatus(WriteProgress{write_action::initializingHardware});
     auto recorder = m_platform.disc->CreateDiscRecorder();
-    ReleasingPrompter releasing(*m_platform.prompter, *recorder);
+    ReleasingPrompter releasing(*m_platform.prompter, *recorder, [this, lastStatus] {
+        if (!m_writerReported)
+            txtStatus->setText(lastStatus);
+    });
     auto *prompter = &releasing;
     recorder->InitializeDiscRecorder(recorderId);
 
@@ -228,6 +243,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
 
 void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)
 {
+    m_writerReported = true;
     showStatus(progress);
 }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <thread>
@@ -170,6 +171,12 @@ private:
         const bool ended = pumpUntil([&] { return stopping() || job.finished(); }, poll);
         if (!ended || stopping())
             job.cancel();
+        if (ended && m_run.stopped) {
+            // libburn needs a moment to notice; a drive that stopped
+            // answering may need seconds. The window stays alive meanwhile.
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            pumpUntil([&] { return job.finished() || std::chrono::steady_clock::now() > deadline; }, [] {});
+        }
         m_run.job = nullptr;
         throwIfStopped(ended);
 
