@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-setup_packages dbus-daemon
+setup_packages dbus-daemon qt6-base-private-dev
 build_dir="$repo_root/build"
 setup_build "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DPELIMOR_SANITIZE=ON -DPELIMOR_BUILD_TESTS=ON
 
