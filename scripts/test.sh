@@ -5,7 +5,8 @@
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-setup_packages dbus-daemon qt6-base-private-dev
+# The desktop checks use Debian's own validators and package tools.
+setup_packages dbus-daemon qt6-base-private-dev desktop-file-utils appstream dpkg-dev fakeroot file
 build_dir="$repo_root/build"
 setup_build "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DPELIMOR_SANITIZE=ON -DPELIMOR_BUILD_TESTS=ON
 
