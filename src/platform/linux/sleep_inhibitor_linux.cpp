@@ -43,4 +43,9 @@ SleepInhibitor::~SleepInhibitor()
         ::close(m_fd);
 }
 
+std::unique_ptr<SleepLock> acquireSleepLock(const std::string &why)
+{
+    return std::make_unique<SleepInhibitor>(QString::fromStdString(why));
+}
+
 } // namespace pelimor

@@ -7,21 +7,23 @@
 // simply goes on without the lock.
 #pragma once
 
+#include "platform/sleeplock.h"
+
 #include <QDBusConnection>
 #include <QString>
 
 namespace pelimor {
 
-class SleepInhibitor {
+class SleepInhibitor : public SleepLock {
 public:
     // Asks the system bus's logind; `bus` is for tests with their own bus.
     explicit SleepInhibitor(const QString &why);
     SleepInhibitor(const QString &why, const QDBusConnection &bus);
-    ~SleepInhibitor();
+    ~SleepInhibitor() override;
     SleepInhibitor(const SleepInhibitor &) = delete;
     SleepInhibitor &operator=(const SleepInhibitor &) = delete;
 
-    bool isHeld() const { return m_fd >= 0; }
+    bool isHeld() const override { return m_fd >= 0; }
 
 private:
     int m_fd = -1;
