@@ -22,6 +22,7 @@ expected=$(
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     echo "share/man/man1/$exe.1.gz"
+    echo "share/doc/$exe/copyright"
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     for s in $sizes; do echo "share/icons/hicolor/${s}x${s}/apps/$id.png"; done
 )
