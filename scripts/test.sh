@@ -8,7 +8,10 @@
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-setup_packages dbus-daemon clang-format fuse3 libfuse3-dev
+# The desktop checks use Debian's own validators and package tools; the
+# screen-reader tests need Qt's private headers.
+setup_packages dbus-daemon clang-format qt6-base-private-dev desktop-file-utils appstream dpkg-dev fakeroot file \
+    fuse3 libfuse3-dev
 
 # The layout is part of the code: a file clang-format would change fails the
 # run before anything is built.

@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 
 #include "appinfo.h"
+#include "platform/log.h"
 #include "platform/prompter.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -78,7 +79,8 @@ void frmAbout::StartSysInfo()
     bool started = false;
     try {
         started = startSysInfoTool();
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
+        qCInfo(lcWindow) << "system-information tool not started:" << error.what();
         started = false;
     }
     if (!started)

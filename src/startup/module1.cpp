@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "mainwindow/form1.h"
 #include "platform/discservice.h"
+#include "platform/log.h"
 #include "platform/prompter.h"
 #include "platform/shell.h"
 
@@ -22,7 +23,8 @@ std::unique_ptr<Form1> Main(const Platform &platform, const QString &commandLine
     bool serviceMissing = false;
     try {
         platform.disc->CreateDiscMaster();
-    } catch (const ServiceError &) {
+    } catch (const ServiceError &error) {
+        qCInfo(lcWindow) << "disc service missing:" << error.what();
         serviceMissing = true;
     }
 
