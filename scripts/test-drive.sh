@@ -33,7 +33,7 @@ guest_bound=${PELIMOR_DRIVE_TIMEOUT:-420}
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-install_packages qemu-system-x86 open-iscsi xorriso dpkg-dev make gcc
+install_packages qemu-system-x86 open-iscsi iproute2 xorriso dpkg-dev make gcc
 mkdir -p "$cache"
 
 say() { echo "drive test: $*"; }
