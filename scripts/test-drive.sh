@@ -35,6 +35,8 @@ sudo=""
 
 install_packages qemu-system-x86 open-iscsi iproute2 xorriso dpkg-dev make gcc
 mkdir -p "$cache"
+# What an interrupted run left half-built.
+find "$cache" -maxdepth 1 -name 'tmp.*' -mmin +60 -exec rm -rf {} +
 
 say() { echo "drive test: $*"; }
 sha() { sha256sum "$@" | cut -c1-16; }
@@ -122,7 +124,7 @@ tgt_dir=$cache/tgt-$tgt_key
 if [ ! -x "$tgt_dir/tgtd" ]; then
     say "building tgt $tgt_version with tests/drive/tgt-mmc.patch"
     tmp=$(mktemp -d "$cache/tmp.XXXXXX")
-    apt_dir=$cache/apt-sources
+    apt_dir=$tmp/apt
     mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
     derive_source_lines "$apt_dir/sources.list.d"
     # A private list and cache, so the machine's own apt state is untouched.
