@@ -196,8 +196,16 @@ void FormatJob::finish()
         const std::string problem = worstProblem(m_messages);
         throw ServiceError("the disc could not be formatted" + (problem.empty() ? std::string() : ": " + problem));
     }
+    // A refusal can leave libburn's verdict from an earlier job; only the
+    // disc itself tells that it is formatted now.
     burn::burn_drive_re_assess(m_drive->get(), 0);
     takeMessages();
+    int status = 0, count = 0;
+    off_t size = 0;
+    unsigned blockLength = 0;
+    if (burn::burn_disc_get_formats(m_drive->get(), &status, &size, &blockLength, &count) == 1 &&
+        status == BURN_FORMAT_IS_UNFORMATTED)
+        throw ServiceError("the disc could not be formatted; it is still unformatted");
 }
 
 } // namespace pelimor::libburn
