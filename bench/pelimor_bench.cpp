@@ -11,11 +11,10 @@
 #include "bare_libburn_write.h"
 
 #include "mainwindow/form1.h"
-#include "platform/filedialog.h"
+#include "peakmemory.h"
 #include "platform/linux/libburn_disc_service.h"
 #include "platform/linux/libburn_library.h"
-#include "platform/prompter.h"
-#include "platform/shell.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,7 +23,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -32,38 +30,6 @@
 using namespace pelimor;
 
 namespace {
-
-// Peak resident memory of this process, in KiB.
-long peakRssKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
-
-// Message boxes answered at once, their texts kept for the report.
-class AnsweringPrompter : public MessagePrompter {
-public:
-    QStringList prompts;
-    void MsgBox(QWidget *, const QString &prompt, MsgIcon, const QString &title) override
-    {
-        prompts << title + QStringLiteral(": ") + prompt;
-    }
-};
-
-class NoShell : public Shell {
-public:
-    bool run(const QString &) override { return false; }
-    bool startProgram(const QString &) override { return false; }
-};
-
-class NoFileDialog : public FileDialog {
-public:
-    std::optional<QString> getOpenFileName(QWidget *, const QString &) override { return std::nullopt; }
-};
 
 // Gaps between the ticks of a precise 10 ms timer: how long the window
 // went without handling events. (A coarse timer would report a skipped
@@ -114,9 +80,11 @@ int runWindow(int argc, char **argv, bool verify, const QString &image, const QS
     LibburnDiscService::Options options;
     options.verify = verify;
     LibburnDiscService service(options);
-    AnsweringPrompter prompter;
-    NoShell shell;
-    NoFileDialog fileDialog;
+    // Boxes are answered at once and kept for the report; nothing is
+    // browsed for or started.
+    test::RecordingPrompter prompter;
+    test::RecordingShell shell;
+    test::ScriptedFileDialog fileDialog;
     Form1 window(Platform{&service, &prompter, &shell, nullptr, &fileDialog});
     window.show();
     window.txtPath->setText(image);
@@ -139,10 +107,10 @@ int runWindow(int argc, char **argv, bool verify, const QString &image, const QS
               << "longest_stall_ms=" << stalls.longestMs() << "\n"
               << "p99_gap_ms=" << stalls.percentileMs(0.99) << "\n"
               << "gaps_over_50ms=" << stalls.countAbove(50.0) << "\n"
-              << "peak_rss_kib=" << peakRssKiB() << "\n"
+              << "peak_rss_kib=" << test::peakRssKiB() << "\n"
               << "succeeded=" << (window.dataWriter() && window.dataWriter()->LastWriteSucceeded() ? 1 : 0) << "\n";
-    for (const QString &p : prompter.prompts)
-        std::cout << "message=" << p.toStdString() << "\n";
+    for (const test::Message &m : prompter.messages)
+        std::cout << "message=" << (m.title + QStringLiteral(": ") + m.prompt).toStdString() << "\n";
     return 0;
 }
 
@@ -150,14 +118,16 @@ int runIdle(int argc, char **argv)
 {
     QApplication app(argc, argv);
     LibburnDiscService service;
-    AnsweringPrompter prompter;
-    NoShell shell;
-    NoFileDialog fileDialog;
+    // Boxes are answered at once and kept for the report; nothing is
+    // browsed for or started.
+    test::RecordingPrompter prompter;
+    test::RecordingShell shell;
+    test::ScriptedFileDialog fileDialog;
     Form1 window(Platform{&service, &prompter, &shell, nullptr, &fileDialog});
     window.show();
     QTimer::singleShot(1000, &app, &QCoreApplication::quit);
     QApplication::exec();
-    std::cout << "peak_rss_kib=" << peakRssKiB() << "\n";
+    std::cout << "peak_rss_kib=" << test::peakRssKiB() << "\n";
     return 0;
 }
 
@@ -175,7 +145,7 @@ int main(int argc, char **argv)
         try {
             const double seconds = bench::bareLibburnWrite(argv[2], argv[3]);
             std::cout << "write_seconds=" << seconds << "\n"
-                      << "peak_rss_kib=" << peakRssKiB() << "\n";
+                      << "peak_rss_kib=" << test::peakRssKiB() << "\n";
             return 0;
         } catch (const std::exception &e) {
             std::cerr << "bare write failed: " << e.what() << "\n";

@@ -16,3 +16,11 @@ function(pelimor_file_version_text major minor patch out)
   pelimor_zero_pad(${patch} 4 patch_padded)
   set(${out} "${major}.${minor_padded}.${patch_padded}" PARENT_SCOPE)
 endfunction()
+
+# Writes appinfo.h for the calling project from its version and
+# PELIMOR_WEBSITE (cmake/version.cmake).
+function(pelimor_generate_appinfo output)
+  pelimor_file_version_text(${PROJECT_VERSION_MAJOR} ${PROJECT_VERSION_MINOR} ${PROJECT_VERSION_PATCH}
+    PELIMOR_FILE_VERSION_TEXT)
+  configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../src/appinfo.h.in ${output} @ONLY)
+endfunction()

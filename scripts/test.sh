@@ -5,7 +5,12 @@
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-setup_packages dbus-daemon
+setup_packages dbus-daemon clang-format
+
+# The layout is part of the code: a file clang-format would change fails the
+# run before anything is built.
+(cd "$repo_root" && find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run --Werror)
 build_dir="$repo_root/build"
 setup_build "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DPELIMOR_SANITIZE=ON -DPELIMOR_BUILD_TESTS=ON
 

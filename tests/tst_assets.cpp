@@ -27,18 +27,14 @@ QByteArray readResource(const QString &name)
 
 // Bounds-checked little-endian readers: a truncated file must fail the
 // test instead of reading past the buffer.
-struct Bytes
-{
+struct Bytes {
     const QByteArray &data;
 
     bool has(qsizetype offset, qsizetype count) const
     {
         return offset >= 0 && count >= 0 && offset + count <= data.size();
     }
-    quint8 u8(qsizetype offset) const
-    {
-        return has(offset, 1) ? quint8(data[offset]) : 0;
-    }
+    quint8 u8(qsizetype offset) const { return has(offset, 1) ? quint8(data[offset]) : 0; }
     quint16 u16(qsizetype offset) const
     {
         return has(offset, 2) ? qFromLittleEndian<quint16>(data.constData() + offset) : 0;
@@ -51,8 +47,7 @@ struct Bytes
 };
 
 // Header fields of a 24-bit BMP after validation, enough to address pixels.
-struct Bmp24
-{
+struct Bmp24 {
     qint32 width = 0;
     qint32 height = 0; // positive: rows stored bottom-up
     quint32 pixelOffset = 0;
@@ -98,8 +93,7 @@ QRgb bmpPixel(const QByteArray &data, const Bmp24 &bmp, int x, int y)
     return qRgb(p[2], p[1], p[0]);
 }
 
-struct GifInfo
-{
+struct GifInfo {
     int width = 0;
     int height = 0;
     int paletteSize = 0;
@@ -159,8 +153,7 @@ QString parseGif(const QByteArray &data, GifInfo *out)
     return QStringLiteral("no image in the stream");
 }
 
-struct IcoEntry
-{
+struct IcoEntry {
     int width = 0;
     int height = 0;
     int bitCount = 0;
@@ -170,8 +163,7 @@ struct IcoEntry
 
 } // namespace
 
-class TestAssets : public QObject
-{
+class TestAssets : public QObject {
     Q_OBJECT
 
 private slots:

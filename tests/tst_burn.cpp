@@ -3,6 +3,7 @@
 // byte for byte.
 #include "mainwindow/form1.h"
 #include "mainwindow/picturebox.h"
+#include "peakmemory.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -12,23 +13,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <fstream>
-
 using namespace pelimor;
 using namespace pelimor::test;
 
 namespace {
-
-// Peak resident memory of this process so far, in KiB.
-long peakRssKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
 
 QByteArray fileBytes(const QString &path)
 {
@@ -415,6 +403,7 @@ void TestBurn::largeImageIsStreamedNotLoaded()
     }
     form->txtPath->setText(path);
     const long before = peakRssKiB();
+    QVERIFY2(before > 0, "this system does not report peak memory, so the bound cannot be checked");
     QCOMPARE(burnOnce().title, QString("Complete"));
     const long growth = peakRssKiB() - before;
     QCOMPARE(sim->disc.bytesWritten, size - 100 + 2048);

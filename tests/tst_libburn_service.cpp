@@ -219,7 +219,8 @@ void TestLibburnService::anAddressWithoutADriveIsAClearErrorNotAHang()
     } catch (const ServiceError &e) {
         QVERIFY2(std::string(e.what()).find("/dev/sr97") != std::string::npos, e.what());
     }
-    QVERIFY(clock.elapsed() < 5000);
+    // A hang, not a slow machine, is what this catches.
+    QVERIFY(clock.elapsed() < 15000);
     QVERIFY_THROWS_EXCEPTION(ServiceError, recorder->SupportedProfiles());
 }
 

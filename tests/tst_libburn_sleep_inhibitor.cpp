@@ -187,7 +187,9 @@ void TestLibburnSleepInhibitor::withoutABusTheBurnGoesOn()
     clock.start();
     SleepInhibitor inhibitor(QStringLiteral("Writing a disc"), nowhere);
     QVERIFY(!inhibitor.isHeld());
-    QVERIFY(clock.elapsed() < 1000);
+    // Far from D-Bus's 25-second call timeout, and far from a loaded machine's
+    // slowest answer.
+    QVERIFY(clock.elapsed() < 10000);
     QDBusConnection::disconnectFromBus(QStringLiteral("x"));
 }
 

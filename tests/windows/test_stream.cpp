@@ -231,25 +231,6 @@ TEST_CASE("stream: a sparse image over 4 GiB reads to its last sector with bound
 
     // Bounded memory: the file is 4 GiB, the process grew by far less.
     const SIZE_T peakAfter = peakWorkingSet();
-    if (peakAfter == 0) {
-        wintest::note("this system reports no peak working set; memory bound not measured");
-    } else {
-        wintest::note("peak working set " + std::to_string(peakAfter / (1024 * 1024)) +
-                      " MiB (before: " + std::to_string(peakBefore / (1024 * 1024)) + " MiB)");
-        CHECK(peakAfter - peakBefore < 64u * 1024 * 1024);
-    }
-
-    // The system's own file stream, for comparison: where it cannot seek past
-    // 2 GiB, that is a limit of this platform, since our stream above read
-    // every offset.
-    ComPtr<IStream> system;
-    if (FAILED(SHCreateStreamOnFileEx(file.path().c_str(), STGM_READ | STGM_SHARE_DENY_WRITE, FILE_ATTRIBUTE_NORMAL,
-                                      FALSE, nullptr, system.put()))) {
-        wintest::note("SHCreateStreamOnFileEx could not open the file on this system");
-    } else {
-        const auto systemLast = readAt(system.get(), size - 1000, 1000);
-        wintest::note(systemLast == tail ? "SHCreateStreamOnFileEx seeks past 4 GiB on this system"
-                                         : "SHCreateStreamOnFileEx cannot seek to the last sector on this system "
-                                           "(a platform limit; our stream does)");
-    }
+    REQUIRE(peakAfter != 0); // without a figure the bound would pass unchecked
+    CHECK(peakAfter - peakBefore < 64u * 1024 * 1024);
 }

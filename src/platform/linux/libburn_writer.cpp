@@ -4,7 +4,7 @@
 #include "platform/linux/libburn_progress.h"
 #include "platform/linux/libburn_recorder.h"
 #include "platform/linux/libburn_write_job.h"
-#include "platform/linux/sleep_inhibitor_linux.h"
+#include "platform/sleeplock.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -341,7 +341,7 @@ void Writer::Write(ImageStream &stream)
         }
     } runEnd{this, run};
 
-    SleepInhibitor awake(QStringLiteral("Writing a disc"));
+    const auto awake = acquireSleepLock("Writing a disc");
     BurnRun burn(
         stream, std::move(target), m_options, *run,
         [this, run](const WriteProgress &progress) {

@@ -52,4 +52,9 @@ SleepInhibitor::~SleepInhibitor()
     }
 }
 
+std::unique_ptr<SleepLock> acquireSleepLock(const std::string &why)
+{
+    return std::make_unique<SleepInhibitor>(QString::fromStdString(why));
+}
+
 } // namespace pelimor

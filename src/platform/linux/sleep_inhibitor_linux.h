@@ -10,21 +10,23 @@
 // without the locks.
 #pragma once
 
+#include "platform/sleeplock.h"
+
 #include <QDBusConnection>
 #include <QString>
 
 namespace pelimor {
 
-class SleepInhibitor {
+class SleepInhibitor : public SleepLock {
 public:
     // Asks the system bus's logind; `bus` is for tests with their own bus.
     explicit SleepInhibitor(const QString &why);
     SleepInhibitor(const QString &why, const QDBusConnection &bus);
-    ~SleepInhibitor();
+    ~SleepInhibitor() override;
     SleepInhibitor(const SleepInhibitor &) = delete;
     SleepInhibitor &operator=(const SleepInhibitor &) = delete;
 
-    bool isHeld() const { return m_sleepFd >= 0; }
+    bool isHeld() const override { return m_sleepFd >= 0; }
     bool holdsLidSwitch() const { return m_lidFd >= 0; }
 
 private:

@@ -55,15 +55,6 @@ public:
     }
     void **putVoid() { return reinterpret_cast<void **>(put()); }
 
-    template <typename U> ComPtr<U> query(const IID &iid, HRESULT *result = nullptr) const
-    {
-        ComPtr<U> other;
-        const HRESULT hr = m_p ? m_p->QueryInterface(iid, other.putVoid()) : E_POINTER;
-        if (result)
-            *result = hr;
-        return other;
-    }
-
 private:
     T *m_p = nullptr;
 };

@@ -1,6 +1,7 @@
 // The data writer: the checks before a burn and the burn itself.
 #include "platform/windows/imapi2_disc_service.h"
 
+#include "platform/sleeplock.h"
 #include "platform/windows/image_istream.h"
 #include "platform/windows/imapi2_errors.h"
 #include "platform/windows/imapi2_events.h"
@@ -20,16 +21,6 @@ IDiscRecorder2 *comRecorder(DiscRecorder &recorder)
         throw ServiceError("the recorder does not come from the Windows disc-burning service");
     return ours->com();
 }
-
-// Keeps the computer awake (not the screen) for as long as it lives, so a
-// burn is not cut off by sleep; the previous state returns with it.
-class KeepSystemAwake {
-public:
-    KeepSystemAwake() { SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED); }
-    KeepSystemAwake(const KeepSystemAwake &) = delete;
-    KeepSystemAwake &operator=(const KeepSystemAwake &) = delete;
-    ~KeepSystemAwake() { SetThreadExecutionState(ES_CONTINUOUS); }
-};
 
 // Connects the progress sink to the writer's event source for one Write.
 class EventConnection {
@@ -142,7 +133,7 @@ void Imapi2DataWriter::Write(ImageStream &stream)
     HRESULT hr = S_OK;
     {
         const EventConnection events(m_format.get(), sink.get());
-        const KeepSystemAwake awake;
+        const auto awake = acquireSleepLock("Writing a disc");
         hr = m_format->Write(image.get());
     }
     // The service may keep its reference a little longer; it must not reach

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "platform/prompter.h"
 #include "platform/shell.h"
-#include "platform/simulated_disc_service.h"
+#include "simulated_disc_service.h"
 
 #include <QFile>
 #include <QTemporaryDir>

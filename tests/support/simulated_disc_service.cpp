@@ -1,4 +1,4 @@
-#include "platform/simulated_disc_service.h"
+#include "simulated_disc_service.h"
 
 #include <QCoreApplication>
 
