@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds Pelimor ISO Burn with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs the whole test suite on Qt's offscreen platform; then, when the
-# Windows cross-build check is present, runs it as well.
+# Windows cross-build check is present, runs it as well, and last the burns on
+# an emulated MMC recorder in a QEMU guest (scripts/test-drive.sh).
+# PELIMOR_SKIP_DRIVE_TEST=1 leaves the guest out of a quick local run; CI
+# (CI set) always runs it.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
@@ -21,4 +24,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 if [ -x "$repo_root/scripts/test-windows.sh" ]; then
     "$repo_root/scripts/test-windows.sh"
+fi
+
+if [ "${PELIMOR_SKIP_DRIVE_TEST:-}" = 1 ] && [ -z "${CI:-}" ]; then
+    echo "drive test: skipped (PELIMOR_SKIP_DRIVE_TEST=1)"
+else
+    "$repo_root/scripts/test-drive.sh" --build-dir "$build_dir"
 fi
