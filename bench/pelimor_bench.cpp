@@ -6,12 +6,15 @@
 //   pelimor_bench window IMAGE TARGET       a burn through the window
 //   pelimor_bench window-noverify IMAGE TARGET
 //   pelimor_bench bare IMAGE TARGET         a bare libburn write
+//   pelimor_bench check IMAGE TARGET        the image check of a burn
+//   pelimor_bench hash IMAGE                the checker's hash alone
 //
 // Each prints key=value lines for bench/run-bench.sh.
 #include "bare_libburn_write.h"
 
 #include "mainwindow/form1.h"
 #include "peakmemory.h"
+#include "platform/image_hasher.h"
 #include "platform/linux/libburn_disc_service.h"
 #include "platform/linux/libburn_library.h"
 #include "testsupport.h"
@@ -114,6 +117,46 @@ int runWindow(int argc, char **argv, bool verify, const QString &image, const QS
     return 0;
 }
 
+// The image check the burn command runs first. The caller puts a SHA256SUMS
+// beside the image that does not match it, so the whole image is hashed
+// and the burn stops before the recorder is touched.
+int runCheck(int argc, char **argv, const QString &image, const QString &target)
+{
+    qputenv(libburn::virtualRecorderVariable, target.toUtf8());
+    QApplication app(argc, argv);
+    LibburnDiscService service;
+    test::RecordingPrompter prompter;
+    test::RecordingShell shell;
+    test::ScriptedFileDialog fileDialog;
+    Form1 window(Platform{&service, &prompter, &shell, nullptr, &fileDialog});
+    window.show();
+    window.txtPath->setText(image);
+
+    StallMeter stalls;
+    stalls.start();
+    QElapsedTimer clock;
+    clock.start();
+    window.cmdBurn_Click();
+    std::cout << "check_seconds=" << static_cast<double>(clock.nsecsElapsed()) / 1e9 << "\n"
+              << "longest_stall_ms=" << stalls.longestMs() << "\n"
+              << "peak_rss_kib=" << test::peakRssKiB() << "\n";
+    for (const test::Message &m : prompter.messages)
+        std::cout << "message=" << (m.title + QStringLiteral(": ") + m.prompt).simplified().toStdString() << "\n";
+    return 0;
+}
+
+int runHash(const std::string &image)
+{
+    std::atomic<bool> cancel{false};
+    QElapsedTimer clock;
+    clock.start();
+    const auto hex = hashFile(image, HashAlgorithm::sha256, cancel);
+    std::cout << "hash_seconds=" << static_cast<double>(clock.nsecsElapsed()) / 1e9 << "\n"
+              << "sha256=" << hex.value_or("") << "\n"
+              << "peak_rss_kib=" << test::peakRssKiB() << "\n";
+    return 0;
+}
+
 int runIdle(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -141,6 +184,10 @@ int main(int argc, char **argv)
     if ((mode == "window" || mode == "window-noverify") && argc == 4)
         return runWindow(argc, argv, mode == "window", QString::fromLocal8Bit(argv[2]),
                          QString::fromLocal8Bit(argv[3]));
+    if (mode == "check" && argc == 4)
+        return runCheck(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (mode == "hash" && argc == 3)
+        return runHash(argv[2]);
     if (mode == "bare" && argc == 4) {
         try {
             const double seconds = bench::bareLibburnWrite(argv[2], argv[3]);
@@ -153,6 +200,6 @@ int main(int argc, char **argv)
         }
     }
     std::cerr << "usage: pelimor_bench idle | window IMAGE TARGET | window-noverify IMAGE TARGET | "
-                 "bare IMAGE TARGET\n";
+                 "bare IMAGE TARGET | check IMAGE TARGET | hash IMAGE\n";
     return 2;
 }

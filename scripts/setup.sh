@@ -25,7 +25,7 @@ install_packages() {
 
 # The packages the program's build needs, and any extra ones.
 setup_packages() {
-    install_packages cmake g++ make pkg-config qt6-base-dev libburn-dev fonts-liberation xvfb xauth "$@"
+    install_packages cmake g++ make pkg-config qt6-base-dev libburn-dev libssl-dev fonts-liberation xvfb xauth "$@"
 }
 
 setup_build() {

@@ -229,6 +229,13 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // Nothing has reached the disc while the image is being checked: stop
+    // the check and let the window (and so the program) close.
+    if (m_checkCancel) {
+        m_checkCancel->store(true);
+        QWidget::closeEvent(event);
+        return;
+    }
     // Closing mid-burn would leave a ruined disc behind.
     if (m_burning) {
         event->ignore();

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <atomic>
 #include <memory>
 
 class QCheckBox;
@@ -44,6 +45,7 @@ public:
     // line.
     DataWriter *dataWriter() const { return objDataWriter.get(); }
     bool isBurning() const { return m_burning; }
+    bool isCheckingImage() const { return m_checkCancel != nullptr; }
 
     // Designed sizes, in logical pixels.
     static constexpr QSize clientSize{425, 280};
@@ -66,10 +68,14 @@ private:
     void Form_Resize();
     void objDataWriter_Update(DataWriter &writer, const WriteProgress &progress);
     void runBurn(const QString &path, const std::string &recorderId);
+    // form1_check.cpp: false when the image must not be burned.
+    bool checkImage(const QString &path);
 
     Platform m_platform;
     std::unique_ptr<DataWriter> objDataWriter;
     bool m_burning = false;
+    // Set while the image is checked against its published checksum.
+    std::atomic<bool> *m_checkCancel = nullptr;
 };
 
 } // namespace pelimor

@@ -83,6 +83,8 @@ void Form1::cmdBurn_Click()
     }
 
     const std::string recorderId = row->text(0).toStdString();
+    if (!checkImage(path))
+        return;
     BurnGuard guard(m_burning, {cmdBurn, cmdBrowse});
     try {
         runBurn(path, recorderId);

@@ -2,6 +2,7 @@
 # awake, a settings file stands in for the registry.
 set(_dir ${CMAKE_CURRENT_LIST_DIR})
 set(PELIMOR_BACKEND_SOURCES
+  ${_dir}/digest_libcrypto.cpp
   ${_dir}/libburn_disc_service.cpp ${_dir}/libburn_disc_service.h
   ${_dir}/libburn_drive.cpp ${_dir}/libburn_drive.h
   ${_dir}/libburn_image_source.cpp ${_dir}/libburn_image_source.h
@@ -21,7 +22,9 @@ set(PELIMOR_BACKEND_WIRING_SOURCES ${_dir}/defaults_linux.cpp)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(LIBBURN REQUIRED IMPORTED_TARGET libburn-1)
 find_package(Qt6 REQUIRED COMPONENTS DBus)
+# libcrypto hashes images with the processor's SHA instructions.
+find_package(OpenSSL REQUIRED COMPONENTS Crypto)
 
 function(pelimor_link_backend target)
-  target_link_libraries(${target} PUBLIC PkgConfig::LIBBURN Qt6::DBus)
+  target_link_libraries(${target} PUBLIC PkgConfig::LIBBURN Qt6::DBus OpenSSL::Crypto)
 endfunction()

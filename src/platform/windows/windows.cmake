@@ -5,6 +5,7 @@ set(_dir ${CMAKE_CURRENT_LIST_DIR})
 # Plain C++ and Win32 only: the Windows tests build these without Qt.
 set(PELIMOR_BACKEND_SOURCES
   ${_dir}/com_support.cpp ${_dir}/com_support.h
+  ${_dir}/digest_bcrypt.cpp
   ${_dir}/image_istream.cpp ${_dir}/image_istream.h
   ${_dir}/imapi2_data_writer.cpp
   ${_dir}/imapi2_decl.h
@@ -29,7 +30,7 @@ function(pelimor_windows_resource_includes generated_dir)
 endfunction()
 
 function(pelimor_link_backend target)
-  target_link_libraries(${target} PUBLIC ole32 oleaut32 uuid shlwapi shell32 advapi32)
+  target_link_libraries(${target} PUBLIC ole32 oleaut32 uuid shlwapi shell32 advapi32 bcrypt)
   # Unicode Win32 API; keep <windows.h> from defining min and max as macros.
   target_compile_definitions(${target} PUBLIC UNICODE _UNICODE NOMINMAX)
 endfunction()
