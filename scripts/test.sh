@@ -8,7 +8,9 @@
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-setup_packages dbus-daemon clang-format
+# The desktop checks use Debian's own validators and package tools; the
+# screen-reader tests need Qt's private headers.
+setup_packages dbus-daemon clang-format qt6-base-private-dev desktop-file-utils appstream dpkg-dev fakeroot file
 
 # The layout is part of the code: a file clang-format would change fails the
 # run before anything is built.

@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -55,6 +56,8 @@ private slots:
     void largeImageIsStreamedNotLoaded();
 
     void commandsAreDisabledAndCloseRefusedDuringTheWrite();
+    void keyboardBurnEndsWithTheFocusOnBurn_data();
+    void keyboardBurnEndsWithTheFocusOnBurn();
 
 private:
     Message burnOnce();
@@ -422,8 +425,16 @@ void TestBurn::commandsAreDisabledAndCloseRefusedDuringTheWrite()
         QVERIFY(!form->cmdBurn->isEnabled());
         QVERIFY(!form->cmdBrowse->isEnabled());
         QVERIFY(form->isBurning());
-        // Pressing Burn again inside the write starts nothing.
+        // Pressing Burn again inside the write starts nothing, and a file
+        // dropped now does not replace the image being written.
         form->cmdBurn_Click();
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(image + ".other")});
+        QFile(image).copy(image + ".other");
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &drop);
+        QVERIFY(!drop.isAccepted());
+        QCOMPARE(form->txtPath->text(), image);
         QVERIFY(!form->close());
         QVERIFY(form->isVisible());
     };
@@ -440,6 +451,46 @@ void TestBurn::commandsAreDisabledAndCloseRefusedDuringTheWrite()
     QVERIFY(form->cmdBurn->isEnabled());
     QVERIFY(form->cmdBrowse->isEnabled());
     QVERIFY(form->close());
+}
+
+void TestBurn::keyboardBurnEndsWithTheFocusOnBurn_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("failingCall");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Return") << int(Qt::Key_Return) << ""
+                            << "Complete";
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << ""
+                           << "Complete";
+    QTest::newRow("Space") << int(Qt::Key_Space) << ""
+                           << "Complete";
+    QTest::newRow("failed write") << int(Qt::Key_Return) << "Write"
+                                  << "Burn failed";
+    QTest::newRow("refused disc") << int(Qt::Key_Return) << "IsCurrentMediaSupported"
+                                  << "Burn failed";
+}
+
+void TestBurn::keyboardBurnEndsWithTheFocusOnBurn()
+{
+    QFETCH(int, key);
+    QFETCH(QString, failingCall);
+    QFETCH(QString, title);
+    if (!failingCall.isEmpty())
+        sim->disc.failures[failingCall.toStdString()] = "no answer";
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form->cmdBurn->setFocus(Qt::TabFocusReason);
+    QWidget *focusDuringWrite = nullptr;
+    sim->disc.duringWrite = [&](const WriteProgress &) { focusDuringWrite = QApplication::focusWidget(); };
+
+    QTest::keyClick(form->cmdBurn, Qt::Key(key));
+    QCOMPARE(sim->prompter.messages.size(), std::size_t(1));
+    QCOMPARE(sim->prompter.last().title, title);
+    if (failingCall.isEmpty()) {
+        // The disabled button could not keep the focus while writing.
+        QVERIFY(focusDuringWrite && focusDuringWrite != form->cmdBurn);
+    }
+    QCOMPARE(QApplication::focusWidget(), form->cmdBurn);
 }
 
 QTEST_MAIN(TestBurn)

@@ -4,6 +4,7 @@
 #include "mainwindow/picturebox.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -26,6 +27,10 @@ private slots:
     void imagesAreShown();
     void statusAndLogoLieOverTheBanner();
     void tabWalksTheControlsSkippingThePathBox();
+    void screenReadersHearEveryControlByName_data();
+    void screenReadersHearEveryControlByName();
+    void focusedPictureButtonsShowAStrongFrame_data();
+    void focusedPictureButtonsShowAStrongFrame();
 
 private:
     std::unique_ptr<SimulatedPlatform> sim;
@@ -164,6 +169,92 @@ void TestMainWindow::tabWalksTheControlsSkippingThePathBox()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), next->objectName());
     }
+}
+
+void TestMainWindow::screenReadersHearEveryControlByName_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::newRow("cmdBurn") << "cmdBurn"
+                             << "Burn" << int(QAccessible::Button);
+    QTest::newRow("cmdBrowse") << "cmdBrowse"
+                               << "Browse for ISO file" << int(QAccessible::Button);
+    QTest::newRow("Picture2") << "Picture2"
+                              << "About" << int(QAccessible::Button);
+    QTest::newRow("picHelp") << "picHelp"
+                             << "Help" << int(QAccessible::Button);
+    QTest::newRow("ListView1") << "ListView1"
+                               << "Recorders" << -1;
+    QTest::newRow("txtPath") << "txtPath"
+                             << "Image file" << int(QAccessible::EditableText);
+    QTest::newRow("chkEject") << "chkEject"
+                              << "Eject CD/DVD after burn" << int(QAccessible::CheckBox);
+    QTest::newRow("txtStatus") << "txtStatus"
+                               << "Burn status" << int(QAccessible::EditableText);
+    QTest::newRow("Picture1") << "Picture1"
+                              << "Pelimor ISO Burn" << int(QAccessible::Graphic);
+    QTest::newRow("Picture3") << "Picture3"
+                              << "Pelimor ISO Burn logo" << int(QAccessible::Graphic);
+}
+
+void TestMainWindow::screenReadersHearEveryControlByName()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    auto *w = form->findChild<QWidget *>(control);
+    QVERIFY(w);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    if (role >= 0)
+        QCOMPARE(int(iface->role()), role);
+    // What acts can be pressed by the reader, and pressing it acts.
+    if (role == int(QAccessible::Button)) {
+        QVERIFY(iface->actionInterface());
+        QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QVERIFY(!iface->text(QAccessible::Description).isEmpty());
+    }
+    // The window itself is found from the control, as a reader walks it.
+    QAccessibleInterface *parent = iface->parent();
+    QVERIFY(parent);
+    QCOMPARE(parent->object(), form.get());
+}
+
+void TestMainWindow::focusedPictureButtonsShowAStrongFrame_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char *control : {"cmdBurn", "cmdBrowse", "Picture2", "picHelp"})
+        QTest::newRow(control) << control;
+}
+
+void TestMainWindow::focusedPictureButtonsShowAStrongFrame()
+{
+    QFETCH(QString, control);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto *w = form->findChild<QWidget *>(control);
+    // The part the user sees: the About and Help boxes reach past the
+    // window's bottom edge.
+    const QRect visible = w->geometry().intersected(form->rect());
+    const QColor ring(0xC8, 0x4B, 0x00);
+    auto ringPixels = [&](int row) {
+        const QImage shot = form->grab().toImage();
+        int n = 0;
+        for (int y = visible.top(); y <= visible.bottom(); ++y)
+            for (int x = visible.left(); x <= visible.right(); ++x)
+                if (shot.pixelColor(x, y) == ring && (row < 0 || y == row))
+                    ++n;
+        return n;
+    };
+    QCOMPARE(ringPixels(-1), 0);
+    w->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(w->hasFocus());
+    // A closed ring, two pixels wide, all around what is visible.
+    const int perimeter = 2 * (visible.width() + visible.height());
+    QVERIFY2(ringPixels(-1) >= 2 * perimeter - 16, qPrintable(QString::number(ringPixels(-1))));
+    QVERIFY(ringPixels(visible.bottom()) >= visible.width() - 2);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,4 +1,5 @@
 // The status line during a burn: one text per progress event.
+#include "accessibility.h"
 #include "mainwindow/form1.h"
 #include "testsupport.h"
 
@@ -89,7 +90,14 @@ void TestProgress::statusLineFollowsTheBurnAndKeepsItsLastText()
     form.txtPath->setText(writePatternFile(dir, "a.iso", 8 * 2048));
     QStringList seen;
     sim.disc.duringWrite = [&](const WriteProgress &) { seen << form.txtStatus->text(); };
+    QVERIFY(listenAsAScreenReader());
     form.cmdBurn_Click();
+    // A screen reader is told each new text as it appears.
+    QStringList heard;
+    for (const HeardEvent &e : heardEvents())
+        if (e.object == form.txtStatus && e.type == QAccessible::ValueChanged)
+            heard << e.value.toString();
+    QCOMPARE(heard, seen);
     QCOMPARE(seen, (QStringList{"Initializing Hardware ", "Calibrating Power (OPC) ", "Progress:  0.00%",
                                 "Progress:  25.00%", "Progress:  50.00%", "Progress:  75.00%", "Progress:  100.00%",
                                 "Finalizing ", "Completed the burn."}));

@@ -3,8 +3,11 @@
 #include "mainwindow/picturebox.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QtTest>
 
@@ -24,6 +27,8 @@ private slots:
 
     void browseTakesAChoiceAndCancelKeepsThePath_data();
     void browseTakesAChoiceAndCancelKeepsThePath();
+    void droppedFileNamesTheImage_data();
+    void droppedFileNamesTheImage();
     void helpOpensTheSupportPage();
     void resizeNeverGrowsBeyondTheDesignedOuterSize_data();
     void resizeNeverGrowsBeyondTheDesignedOuterSize();
@@ -76,6 +81,53 @@ void TestWindowCommands::browseTakesAChoiceAndCancelKeepsThePath()
     QVERIFY(sim.prompter.messages.empty());
 }
 
+void TestWindowCommands::droppedFileNamesTheImage_data()
+{
+    // Entries are paths inside a scratch folder ("<dir>/...") or URLs.
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("a local file, full path")
+        << QStringList{"<dir>/My Discs/image 1.ISO"} << "<dir>/My Discs/image 1.ISO";
+    QTest::newRow("several files: the first") << QStringList{"<dir>/one.iso", "<dir>/two.iso"} << "<dir>/one.iso";
+    QTest::newRow("a web address is ignored") << QStringList{"https://example.org/one.iso"} << "/cmd/given.iso";
+    QTest::newRow("a folder is ignored") << QStringList{"<dir>/My Discs"} << "/cmd/given.iso";
+    QTest::newRow("a file that is gone is ignored") << QStringList{"<dir>/gone.iso"} << "/cmd/given.iso";
+    QTest::newRow("a folder first is ignored") << QStringList{"<dir>/My Discs", "<dir>/one.iso"} << "/cmd/given.iso";
+    QTest::newRow("no address at all") << QStringList{} << "/cmd/given.iso";
+}
+
+void TestWindowCommands::droppedFileNamesTheImage()
+{
+    QFETCH(QStringList, dropped);
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("My Discs"));
+    for (const char *name : {"My Discs/image 1.ISO", "one.iso", "two.iso"})
+        QVERIFY(writePatternFile(dir, name, 2048).size());
+    auto resolve = [&](QString entry) { return entry.replace("<dir>", dir.path()); };
+    QList<QUrl> urls;
+    for (const QString &entry : dropped)
+        urls << (entry.startsWith("<dir>") ? QUrl::fromLocalFile(resolve(entry)) : QUrl(entry));
+    path = resolve(path);
+
+    SimulatedPlatform sim;
+    Form1 window(sim.platform());
+    window.txtPath->setText("/cmd/given.iso");
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(200, 150), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(200, 150), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+
+    QCOMPARE(window.txtPath->text(), path);
+    // The pointer already says, while dragging, whether the drop will count.
+    const bool taken = path != "/cmd/given.iso";
+    QCOMPARE(enter.isAccepted(), taken);
+    QCOMPARE(drop.isAccepted(), taken);
+    QVERIFY(sim.prompter.messages.empty());
+}
+
 void TestWindowCommands::helpOpensTheSupportPage()
 {
     SimulatedPlatform sim;
@@ -84,6 +136,11 @@ void TestWindowCommands::helpOpensTheSupportPage()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.picHelp, Qt::LeftButton);
     QCOMPARE(sim.shell.opened, QStringList{"https://pelimor.example/support.aspx"});
+    // A screen reader presses it the same way.
+    QAccessible::queryAccessibleInterface(window.picHelp)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(sim.shell.opened.size(), 2);
     QVERIFY(sim.shell.started.isEmpty());
     QVERIFY(sim.prompter.messages.empty());
     QVERIFY(!frmAbout::openDialog());

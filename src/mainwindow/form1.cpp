@@ -152,6 +152,7 @@ void Form1::createControls()
     connect(cmdBrowse, &QAbstractButton::clicked, this, &Form1::cmdBrowse_Click);
     connect(picHelp, &PictureBox::clicked, this, &Form1::picHelp_Click);
     connect(Picture2, &PictureBox::clicked, this, &Form1::Picture2_Click);
+    describeControls();
 
     ListView1->setFocus();
 }

@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QMimeData;
 class QTreeWidget;
 
 namespace pelimor {
@@ -61,9 +62,19 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
+    // Desktop integration (form1_desktop.cpp): names for screen readers,
+    // the status line announced, image files dropped on the window, and
+    // what the window does when a burn ends.
+    void describeControls();
+    QString droppedImagePath(const QMimeData *data) const;
+    void burnEnded();
+    void askForAttention();
     void Form_Load();
     void Form_Resize();
     void objDataWriter_Update(DataWriter &writer, const WriteProgress &progress);

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 namespace pelimor {
@@ -83,6 +84,7 @@ void Form1::cmdBurn_Click()
     }
 
     const std::string recorderId = row->text(0).toStdString();
+    const auto ended = qScopeGuard([this] { burnEnded(); }); // runs after the guard has re-enabled the commands
     if (!checkImage(path))
         return;
     BurnGuard guard(m_burning, {cmdBurn, cmdBrowse});

@@ -1,15 +1,92 @@
 #include "mainwindow/picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
 namespace pelimor {
+namespace {
+
+// The style's dotted focus rectangle all but disappears on a picture, so the
+// controls that act draw their own: a two-pixel orange ring that stands out
+// on the white window and on the blue Burn face alike, with a white line
+// inside it to part it from a dark face.
+const QColor focusRing(0xC8, 0x4B, 0x00);
+
+void drawFocusFrame(QPainter &p, const QRect &area)
+{
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(focusRing, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(area).adjusted(1, 1, -1, -1));
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(area.adjusted(2, 2, -3, -3));
+    p.restore();
+}
+
+// The part of a child that its parent does not cut off: a picture box may
+// reach past the window's edge, and a frame drawn there would be lost.
+QRect visiblePart(const QWidget *w)
+{
+    const QWidget *parent = w->parentWidget();
+    if (!parent)
+        return w->rect();
+    return w->rect().intersected(QRect(w->mapFromParent(QPoint(0, 0)), parent->size()));
+}
+
+// How a picture box appears to screen readers: a button that can be pressed
+// when it acts, a graphic otherwise; its name is its accessible name.
+class PictureBoxAccessible : public QAccessibleWidget {
+public:
+    explicit PictureBoxAccessible(PictureBox *box) : QAccessibleWidget(box) {}
+    QAccessible::Role role() const override
+    {
+        return box()->actsAsButton() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (box()->actsAsButton())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && box()->actsAsButton() && box()->isEnabled())
+            box()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    PictureBox *box() const { return static_cast<PictureBox *>(widget()); }
+};
+
+QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()) && object && object->isWidgetType())
+        return new PictureBoxAccessible(static_cast<PictureBox *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent), m_background(palette().color(QPalette::Base))
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(pictureBoxAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setActsAsButton(bool acts)
+{
+    m_actsAsButton = acts;
+    update();
 }
 
 void PictureBox::setPicture(const QPixmap &picture)
@@ -40,7 +117,9 @@ void PictureBox::paintEvent(QPaintEvent *)
         p.setPen(palette().color(QPalette::Mid));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (hasFocus()) {
+    if (hasFocus() && m_actsAsButton) {
+        drawFocusFrame(p, visiblePart(this));
+    } else if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
         option.backgroundColor = m_background;
@@ -128,13 +207,17 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setPen(QColor(0xB0, 0xC4, 0xDE));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(2, 2, -2, -2);
-        option.backgroundColor = m_background;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    if (hasFocus())
+        drawFocusFrame(p, visiblePart(this));
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        return;
     }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace pelimor

@@ -20,6 +20,12 @@ public:
     // Grows the box to its image plus `border` pixels on every side, and
     // draws that one-pixel border.
     void sizeToPicture(int border = 0);
+    // A picture that does something when clicked (a link, a command): it
+    // shows the strong focus frame and presents itself to assistive
+    // technology as a button; otherwise it is a plain graphic.
+    void setActsAsButton(bool acts);
+    bool actsAsButton() const { return m_actsAsButton; }
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -35,9 +41,11 @@ private:
     QColor m_background;
     int m_border = 0;
     bool m_pressed = false;
+    bool m_actsAsButton = false;
 };
 
-// A push button that shows a face image instead of a caption.
+// A push button that shows a face image instead of a caption. Enter and
+// Return press it like Space, as they do a focused push button.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -50,6 +58,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_face;

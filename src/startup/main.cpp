@@ -12,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(PELIMOR_APP_ID));
 
     auto disc = pelimor::createDefaultDiscService();
     auto registry = pelimor::createDefaultRegistry();
