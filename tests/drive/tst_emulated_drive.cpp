@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -80,16 +81,34 @@ double shareOf(const QString &status)
     return status.mid(prefix.size()).chopped(1).toDouble();
 }
 
-enum class DiscAfter { HoldsImage, Unchanged, Any };
+// SystemSeesImage: the disc holds the image, and the system reading
+// /dev/sr0 through the kernel sees it too, not the blank disc it saw
+// before the burn.
+enum class DiscAfter { HoldsImage, SystemSeesImage, Unchanged, Any };
 
 struct BurnCase {
     const char *name;
     std::function<void()> setup;
     std::function<void()> midBurn;
     bool eject;
-    QString title;   // of the only box the user sees
-    DiscAfter after; // what becomes of the disc that was in the drive
+    QString title;                       // of the only box the user sees
+    DiscAfter after;                     // what becomes of the disc that was in the drive
+    std::function<QString()> image = {}; // the image to burn, when not the test image
 };
+
+// What tgt offers as the free space of a blank DVD+R.
+constexpr qint64 blankDvdPlusRSectors = 2'295'104;
+
+// An image of `sectors` that takes no room on the disk.
+std::function<QString()> sparseImage(const QString &name, qint64 sectors)
+{
+    return [=] {
+        QFile f(workPath(name));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || !f.resize(sectors * 2048))
+            qWarning("cannot create %s", qPrintable(f.fileName()));
+        return f.fileName();
+    };
+}
 
 const QString firstDisc()
 {
@@ -124,6 +143,15 @@ std::function<void()> insertBlank(const QString &name)
     return [=] { target({QStringLiteral("insert"), blankDisc(name.startsWith('/') ? name : workPath(name))}); };
 }
 
+// A disc in a tray that is open: grabbing the drive with a load closes it.
+std::function<void()> inOpenTray(const std::function<void()> &insert)
+{
+    return [=] {
+        insert();
+        target({QStringLiteral("open")});
+    };
+}
+
 const std::vector<BurnCase> &burnCases()
 {
     using D = DiscAfter;
@@ -131,13 +159,38 @@ const std::vector<BurnCase> &burnCases()
     static const std::vector<BurnCase> cases{
         {"blank DVD+R, eject checked", insertBlank(firstDisc()), {}, true, complete, D::HoldsImage},
         {"closed disc", insertWrittenDisc, {}, false, QStringLiteral("Media status - 16384"), D::Unchanged},
-        {"empty tray", drive("open"), {}, true, QStringLiteral("Media not supported"), D::Any},
+        // tgt keeps the disc of an open tray and loads it again: Burn closes
+        // the tray and then looks at the disc.
+        {"open tray holding a closed disc",
+         inOpenTray(insertWrittenDisc),
+         {},
+         true,
+         QStringLiteral("Media status - 16384"),
+         D::Unchanged},
         // The disc file lives on an 8 MB file system: tgt fails the write
         // beyond it, as a bad spot on a real disc fails it.
         {"write error", drive("cramped", "8"), {}, true, failed, D::Any},
         // tgtd killed: the iSCSI session gives the drive up after 5 s, as a
         // pulled USB drive is gone.
         {"drive vanishes mid-burn", insertBlank("vanish.img"), drive("kill"), true, failed, D::Any},
+        {"open tray holding a blank DVD+R", inOpenTray(insertBlank("tray.img")), {}, false, complete, D::HoldsImage},
+        // Without the eject the disc is reloaded after the burn, or the
+        // system goes on seeing the blank disc.
+        {"eject cleared: the system reads the new disc",
+         insertBlank("kept.img"),
+         {},
+         false,
+         complete,
+         D::SystemSeesImage},
+        // One sector more than the blank disc's free space: refused before
+        // anything is written, with two different figures.
+        {"image one sector too large",
+         insertBlank("full.img"),
+         {},
+         false,
+         QStringLiteral("Disc too small"),
+         D::Unchanged,
+         sparseImage("large.iso", blankDvdPlusRSectors + 1)},
     };
     return cases;
 }
@@ -211,7 +264,7 @@ Outcome TestEmulatedDrive::burnAndWait(const BurnCase &c)
         }
     });
     form.chkEject->setChecked(c.eject);
-    form.txtPath->setText(env("PELIMOR_DRIVE_IMAGE"));
+    form.txtPath->setText(c.image ? c.image() : env("PELIMOR_DRIVE_IMAGE"));
     form.cmdBurn_Click();
     out.messages = prompter.messages;
     out.burning = form.isBurning();
@@ -270,14 +323,26 @@ void TestEmulatedDrive::burn()
         QVERIFY2(!shares.isEmpty() && shares.last() > 0 && shares.last() < 100, qPrintable(seen));
         QVERIFY2(box.prompt.size() > 40, qPrintable(box.prompt));
     }
+    if (c.title == QStringLiteral("Disc too small")) {
+        const QRegularExpression figures(QStringLiteral("needs ([0-9.]+) MB but the disc has only ([0-9.]+) MB free"));
+        const auto match = figures.match(box.prompt);
+        QVERIFY2(match.hasMatch() && match.captured(1) != match.captured(2), qPrintable(box.prompt));
+        QVERIFY2(shares.isEmpty(), qPrintable(seen));
+    }
 
-    if (c.after == DiscAfter::HoldsImage) {
+    if (c.after == DiscAfter::HoldsImage || c.after == DiscAfter::SystemSeesImage) {
         QFile image(env("PELIMOR_DRIVE_IMAGE")), written(disc);
         QVERIFY(image.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));
         const QByteArray bytes = written.readAll();
         QCOMPARE(bytes.size() % 32768, 0);
         QVERIFY(bytes.first(image.size()) == image.readAll());
         QCOMPARE(bytes.sliced(image.size()).count('\0'), bytes.size() - image.size());
+        if (c.after == DiscAfter::SystemSeesImage) {
+            QFile device(QStringLiteral("/dev/sr0"));
+            QVERIFY2(device.open(QIODevice::ReadOnly), qPrintable(device.errorString()));
+            QVERIFY(image.seek(0));
+            QVERIFY2(device.read(image.size()) == image.readAll(), "the system still sees the blank disc");
+        }
     } else if (c.after == DiscAfter::Unchanged) {
         QVERIFY(fileHash(disc) == before);
     }
