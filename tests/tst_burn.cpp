@@ -224,10 +224,15 @@ void TestBurn::usedOrTooSmallDiscsAreRefusedWithoutWriting_data()
                                << "The ISO image needs 3.0 MB but the disc has only 2.0 MB free. Please insert a "
                                   "larger blank disc and try again."
                                << "Disc too small";
+    // Never the same figure twice: as many decimals as tell them apart.
     QTest::newRow("one sector short") << 0 << qint64(1'464) << qint64(1'465 * 2048)
-                                      << "The ISO image needs 3.0 MB but the disc has only 3.0 MB free. Please "
+                                      << "The ISO image needs 3.000 MB but the disc has only 2.998 MB free. Please "
                                          "insert a larger blank disc and try again."
                                       << "Disc too small";
+    QTest::newRow("near-full DVD+R") << 0 << qint64(20'464) << qint64(20'470 * 2048)
+                                     << "The ISO image needs 41.92 MB but the disc has only 41.91 MB free. Please "
+                                        "insert a larger blank disc and try again."
+                                     << "Disc too small";
 }
 
 void TestBurn::usedOrTooSmallDiscsAreRefusedWithoutWriting()

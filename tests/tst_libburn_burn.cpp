@@ -5,6 +5,7 @@
 #include "mainwindow/form1.h"
 #include "platform/linux/libburn_disc_service.h"
 #include "platform/linux/libburn_library.h"
+#include "platform/linux/libburn_verify.h"
 #include "testsupport.h"
 
 #include <libburn/libburn.h>
@@ -72,6 +73,8 @@ private slots:
     void secondBurnOntoTheWrittenTargetIsRefusedAndLeavesItUnchanged();
     void missingTargetFolderIsRefused();
     void verificationMismatchFailsTheBurn();
+    void anUnreadableStartIsReloadedAndReadOnceMore_data();
+    void anUnreadableStartIsReloadedAndReadOnceMore();
     void emptyImageFailsWithoutCreatingTheTarget();
 
 private:
@@ -245,6 +248,40 @@ void TestLibburnBurn::verificationMismatchFailsTheBurn()
     QVERIFY(!bench.form->dataWriter()->LastWriteSucceeded());
     QVERIFY(bench.statuses.contains(QStringLiteral("Verifying the data.")));
     QVERIFY(!bench.statuses.contains(QStringLiteral("Completed the burn.")));
+}
+
+void TestLibburnBurn::anUnreadableStartIsReloadedAndReadOnceMore_data()
+{
+    QTest::addColumn<int>("unreadablePasses");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("readable after the reload") << 1 << "Complete";
+    QTest::newRow("unreadable after the reload too") << 2 << "Burn failed";
+}
+
+// Some drives read nothing of a disc they have just written until it has
+// been reloaded: the read-back reloads the disc and reads once more.
+void TestLibburnBurn::anUnreadableStartIsReloadedAndReadOnceMore()
+{
+    QFETCH(int, unreadablePasses);
+    QFETCH(QString, title);
+    const QString image = writePatternFile(*dir, QStringLiteral("image.iso"), 1 << 20);
+    int passes = 0;
+    LibburnDiscService::Options options;
+    options.readBackFilter = [&passes, unreadablePasses](std::int64_t firstSector, char *, std::int64_t) {
+        if (firstSector == 0 && ++passes <= unreadablePasses)
+            throw libburn::UnreadableDisc("sector 0 could not be read back from the disc");
+    };
+    Bench bench(target, options);
+
+    bench.burn(image);
+
+    QCOMPARE(passes, 2);
+    QCOMPARE(bench.prompter.messages.size(), std::size_t(1));
+    QCOMPARE(bench.prompter.last().title, title);
+    QCOMPARE(bench.form->dataWriter()->LastWriteSucceeded(), title == QStringLiteral("Complete"));
+    if (title != QStringLiteral("Complete"))
+        QVERIFY2(bench.prompter.last().prompt.contains(QStringLiteral("sector 0 could not be read")),
+                 qPrintable(bench.prompter.last().prompt));
 }
 
 void TestLibburnBurn::emptyImageFailsWithoutCreatingTheTarget()

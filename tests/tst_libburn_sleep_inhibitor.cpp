@@ -1,9 +1,11 @@
-// The suspend lock held during a burn, against a stand-in for logind on a
-// private bus: what it asks for, that the lock lasts exactly as long as the
-// inhibitor, and that without a bus the burn simply goes on.
+// The suspend locks held during a burn, against a stand-in for logind on a
+// private bus: what they ask for, that the locks last exactly as long as the
+// inhibitor, that a refused lid-switch lock leaves the sleep lock, and that
+// without a bus the burn simply goes on.
 #include "platform/linux/sleep_inhibitor_linux.h"
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusUnixFileDescriptor>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -18,41 +20,48 @@
 
 using namespace pelimor;
 
-// Answers Inhibit like logind: with one end of a pipe. The lock is held
-// while anyone keeps the write end open, which the test sees on the read
-// end.
-class FakeLogind : public QObject {
+// Answers Inhibit like logind: with one end of a pipe per lock, or with
+// an error for the kind of lock its policy refuses. A lock is held while
+// anyone keeps the write end open, which the test sees on the read end.
+class FakeLogind : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
 public:
-    ~FakeLogind() override
-    {
-        if (readEnd >= 0)
-            ::close(readEnd);
-    }
-    QStringList lastCall() const
+    ~FakeLogind() override { reset({}); }
+    void reset(const QString &refuse)
     {
         std::lock_guard lock(mutex);
-        return call;
+        for (int fd : std::as_const(readEnds))
+            ::close(fd);
+        readEnds.clear();
+        calls.clear();
+        refused = refuse;
     }
-    int readEndFd() const
+    QList<QStringList> allCalls() const
     {
         std::lock_guard lock(mutex);
-        return readEnd;
+        return calls;
+    }
+    int readEndFd(const QString &what) const
+    {
+        std::lock_guard lock(mutex);
+        return readEnds.value(what, -1);
     }
 
 public slots:
     QDBusUnixFileDescriptor Inhibit(const QString &what, const QString &who, const QString &why, const QString &mode)
     {
         int fds[2];
-        if (::pipe(fds) != 0)
-            return {};
         {
             std::lock_guard lock(mutex);
-            call = {what, who, why, mode};
-            if (readEnd >= 0)
-                ::close(readEnd);
-            readEnd = fds[0];
+            calls.append({what, who, why, mode});
+            if (what == refused) {
+                sendErrorReply(QDBusError::AccessDenied, QStringLiteral("Permission denied"));
+                return {};
+            }
+            if (::pipe(fds) != 0)
+                return {};
+            readEnds.insert(what, fds[0]);
         }
         QDBusUnixFileDescriptor reply(fds[1]); // keeps a copy of its own
         ::close(fds[1]);
@@ -61,8 +70,9 @@ public slots:
 
 private:
     mutable std::mutex mutex;
-    QStringList call;
-    int readEnd = -1;
+    QList<QStringList> calls;
+    QMap<QString, int> readEnds;
+    QString refused;
 };
 
 namespace {
@@ -81,7 +91,8 @@ class TestLibburnSleepInhibitor : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void holdsALogindLockForItsLifetime();
+    void holdsLogindLocksForItsLifetime_data();
+    void holdsLogindLocksForItsLifetime();
     void withoutABusTheBurnGoesOn();
 
 private:
@@ -125,25 +136,47 @@ void TestLibburnSleepInhibitor::cleanupTestCase()
     daemon.waitForFinished();
 }
 
-void TestLibburnSleepInhibitor::holdsALogindLockForItsLifetime()
+void TestLibburnSleepInhibitor::holdsLogindLocksForItsLifetime_data()
 {
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("both locks granted") << QString();
+    // logind lets a closed lid suspend in spite of a sleep lock; a policy
+    // that refuses the lid lock must not cost the sleep lock.
+    QTest::newRow("lid-switch lock refused") << QStringLiteral("handle-lid-switch");
+}
+
+void TestLibburnSleepInhibitor::holdsLogindLocksForItsLifetime()
+{
+    QFETCH(QString, refused);
     auto client = QDBusConnection::connectToBus(address, QStringLiteral("client"));
     QVERIFY(client.isConnected());
     if (!(client.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing))
         QSKIP("the bus cannot pass file descriptors");
+    logind->reset(refused);
+    const QString sleep = QStringLiteral("sleep:idle");
+    const QString lid = QStringLiteral("handle-lid-switch");
 
     {
         SleepInhibitor inhibitor(QStringLiteral("Writing a disc"), client);
         QVERIFY(inhibitor.isHeld());
-        QCOMPARE(logind->lastCall(), (QStringList{QStringLiteral("sleep:idle"), QStringLiteral("Pelimor ISO Burn"),
-                                                  QStringLiteral("Writing a disc"), QStringLiteral("block")}));
-        QVERIFY(logind->readEndFd() >= 0);
-        // The reply's own copy is gone by now; only the inhibitor holds the
-        // lock.
+        QCOMPARE(inhibitor.holdsLidSwitch(), refused.isEmpty());
+        const auto call = [](const QString &what) {
+            return QStringList{what, QStringLiteral("Pelimor ISO Burn"), QStringLiteral("Writing a disc"),
+                               QStringLiteral("block")};
+        };
+        QCOMPARE(logind->allCalls(), (QList<QStringList>{call(sleep), call(lid)}));
+        QVERIFY(logind->readEndFd(sleep) >= 0);
+        QCOMPARE(logind->readEndFd(lid) >= 0, refused.isEmpty());
+        // The replies' own copies are gone by now; only the inhibitor holds
+        // the locks.
         QTest::qWait(50);
-        QVERIFY(!lockReleased(logind->readEndFd()));
+        QVERIFY(!lockReleased(logind->readEndFd(sleep)));
+        if (refused.isEmpty())
+            QVERIFY(!lockReleased(logind->readEndFd(lid)));
     }
-    QVERIFY(lockReleased(logind->readEndFd()));
+    QVERIFY(lockReleased(logind->readEndFd(sleep)));
+    if (refused.isEmpty())
+        QVERIFY(lockReleased(logind->readEndFd(lid)));
 }
 
 void TestLibburnSleepInhibitor::withoutABusTheBurnGoesOn()

@@ -19,9 +19,17 @@ namespace {
 
 const QString appTitle = QString::fromLatin1(app::title);
 
-QString megabytes(std::int64_t bytes)
+// Two sizes in megabytes with one decimal, or as many more as it takes to
+// tell them apart: "needs 3.0 MB but has only 3.0 MB free" explains nothing.
+std::pair<QString, QString> megabytesApart(std::int64_t a, std::int64_t b)
 {
-    return QString::number(static_cast<double>(bytes) / 1'000'000.0, 'f', 1);
+    const auto text = [](std::int64_t bytes, int decimals) {
+        return QString::number(static_cast<double>(bytes) / 1'000'000.0, 'f', decimals);
+    };
+    int decimals = 1;
+    while (decimals < 6 && a != b && text(a, decimals) == text(b, decimals))
+        ++decimals;
+    return {text(a, decimals), text(b, decimals)};
 }
 
 // Re-enables the commands however the burn ends, including by an exception.
@@ -224,10 +232,11 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     const std::int64_t neededSectors = stream->size() / sectorSize;
     const std::int64_t freeSectors = writer.FreeSectorsOnMedia();
     if (neededSectors > freeSectors) {
+        const auto [needed, available] = megabytesApart(neededSectors * sectorSize, freeSectors * sectorSize);
         prompter->MsgBox(this,
                          QStringLiteral("The ISO image needs %1 MB but the disc has only %2 MB free. Please insert "
                                         "a larger blank disc and try again.")
-                             .arg(megabytes(neededSectors * sectorSize), megabytes(freeSectors * sectorSize)),
+                             .arg(needed, available),
                          MsgIcon::Critical, QStringLiteral("Disc too small"));
         return;
     }

@@ -124,15 +124,24 @@ public:
 
     void setUpdateHandler(UpdateHandler handler) { m_update = std::move(handler); }
 
+    // Asks the user, during Write, to do something with the disc (put it
+    // back into a recorder that cannot pull its tray in) and answers true
+    // once they have (OK), false when they give up (Cancel). Without one
+    // the writer cannot ask and gives up itself.
+    using MediaRequestHandler = std::function<bool(DataWriter &writer, const std::string &prompt)>;
+    void setMediaRequestHandler(MediaRequestHandler handler) { m_mediaRequest = std::move(handler); }
+
 protected:
     void raiseUpdate(const WriteProgress &progress)
     {
         if (m_update)
             m_update(*this, progress);
     }
+    bool requestMedia(const std::string &prompt) { return m_mediaRequest && m_mediaRequest(*this, prompt); }
 
 private:
     UpdateHandler m_update;
+    MediaRequestHandler m_mediaRequest;
 };
 
 class DiscService {

@@ -7,7 +7,9 @@
 // disc, open the tray, ...), an optional action once the write has passed
 // 10 % (midBurn: kill tgtd, ...), whether eject is checked, the one box the
 // user must see, what must become of the disc, and whether the user closes
-// the window at 10 % and stops the burn. Rows run in table order.
+// the window at 10 % and stops the burn. Rows run in table order; a row
+// that kills tgtd gets it back before the next row (target.sh revive).
+// New drive controls go into tests/drive/target.sh.
 // Run one row from the host:
 //     scripts/test-drive.sh --only 'burn:<row name>'
 #include "mainwindow/form1.h"
@@ -21,6 +23,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -40,14 +43,18 @@ QString workPath(const QString &name)
     return env("PELIMOR_EMULATED_DRIVE_WORK") + QLatin1Char('/') + name;
 }
 
-// The emulated drive's controls (tests/drive/target.sh); fails the test when
-// one does not work.
+// What went wrong in the drive's controls since the test began; each test
+// checks it once its drive is set up.
+QString targetErrors;
+
+// The emulated drive's controls (tests/drive/target.sh).
 QString target(const QStringList &args)
 {
     QProcess p;
     p.start(QStringLiteral("sh"), QStringList{env("PELIMOR_DRIVE_TARGET")} + args);
-    if (!p.waitForFinished(30'000) || p.exitCode() != 0)
-        qWarning("target.sh %s failed: %s", qPrintable(args.join(' ')), p.readAllStandardError().constData());
+    if (!p.waitForFinished(30'000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        targetErrors += QStringLiteral("target.sh %1 failed: %2\n")
+                            .arg(args.join(QLatin1Char(' ')), QString::fromUtf8(p.readAllStandardError()));
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
@@ -76,17 +83,35 @@ double shareOf(const QString &status)
     return status.mid(prefix.size()).chopped(1).toDouble();
 }
 
-enum class DiscAfter { HoldsImage, Unchanged, Any };
+// SystemSeesImage: the disc holds the image, and the system reading
+// /dev/sr0 through the kernel sees it too, not the blank disc it saw
+// before the burn.
+enum class DiscAfter { HoldsImage, SystemSeesImage, Unchanged, Any };
 
 struct BurnCase {
     const char *name;
     std::function<void()> setup;
     std::function<void()> midBurn;
     bool eject;
-    QString title;   // of the only box the user sees
-    DiscAfter after; // what becomes of the disc that was in the drive
-    bool stopMidBurn = false;
+    QString title;                       // of the only box the user sees
+    DiscAfter after;                     // what becomes of the disc that was in the drive
+    std::function<QString()> image = {}; // the image to burn, when not the test image
+    bool stopMidBurn = false;            // the user closes the window at 10 % and stops the burn
 };
+
+// What tgt offers as the free space of a blank DVD+R.
+constexpr qint64 blankDvdPlusRSectors = 2'295'104;
+
+// An image of `sectors` that takes no room on the disk.
+std::function<QString()> sparseImage(const QString &name, qint64 sectors)
+{
+    return [=] {
+        QFile f(workPath(name));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || !f.resize(sectors * 2048))
+            qWarning("cannot create %s", qPrintable(f.fileName()));
+        return f.fileName();
+    };
+}
 
 const QString firstDisc()
 {
@@ -121,6 +146,15 @@ std::function<void()> insertBlank(const QString &name)
     return [=] { target({QStringLiteral("insert"), blankDisc(name.startsWith('/') ? name : workPath(name))}); };
 }
 
+// A disc in a tray that is open: grabbing the drive with a load closes it.
+std::function<void()> inOpenTray(const std::function<void()> &insert)
+{
+    return [=] {
+        insert();
+        target({QStringLiteral("open")});
+    };
+}
+
 const std::vector<BurnCase> &burnCases()
 {
     using D = DiscAfter;
@@ -128,15 +162,40 @@ const std::vector<BurnCase> &burnCases()
     static const std::vector<BurnCase> cases{
         {"blank DVD+R, eject checked", insertBlank(firstDisc()), {}, true, complete, D::HoldsImage},
         {"closed disc", insertWrittenDisc, {}, false, QStringLiteral("Media status - 16384"), D::Unchanged},
-        {"empty tray", drive("open"), {}, true, QStringLiteral("Media not supported"), D::Any},
+        // tgt keeps the disc of an open tray and loads it again: Burn closes
+        // the tray and then looks at the disc.
+        {"open tray holding a closed disc",
+         inOpenTray(insertWrittenDisc),
+         {},
+         true,
+         QStringLiteral("Media status - 16384"),
+         D::Unchanged},
         // The disc file lives on an 8 MB file system: tgt fails the write
         // beyond it, as a bad spot on a real disc fails it.
         {"write error", drive("cramped", "8"), {}, true, failed, D::Any},
         // tgtd killed: the iSCSI session gives the drive up after 5 s, as a
         // pulled USB drive is gone.
         {"drive vanishes mid-burn", insertBlank("vanish.img"), drive("kill"), true, failed, D::Any},
+        {"open tray holding a blank DVD+R", inOpenTray(insertBlank("tray.img")), {}, false, complete, D::HoldsImage},
+        // Without the eject the disc is reloaded after the burn, or the
+        // system goes on seeing the blank disc.
+        {"eject cleared: the system reads the new disc",
+         insertBlank("kept.img"),
+         {},
+         false,
+         complete,
+         D::SystemSeesImage},
+        // One sector more than the blank disc's free space: refused before
+        // anything is written, with two different figures.
+        {"image one sector too large",
+         insertBlank("full.img"),
+         {},
+         false,
+         QStringLiteral("Disc too small"),
+         D::Unchanged,
+         sparseImage("large.iso", blankDvdPlusRSectors + 1)},
         // The user closes the window and answers Yes: the write is cancelled.
-        {"stopped by the user mid-burn", insertBlank("stop.img"), {}, false, failed, D::Any, true},
+        {"stopped by the user mid-burn", insertBlank("stop.img"), {}, false, failed, D::Any, {}, true},
     };
     return cases;
 }
@@ -183,6 +242,8 @@ private slots:
     void burn();
     void driveHeldByAnotherProgramWhenTheWindowLoads();
 
+    void init() { targetErrors.clear(); }
+
 private:
     Outcome burnAndWait(const BurnCase &c);
 };
@@ -199,6 +260,7 @@ void TestEmulatedDrive::initTestCase()
 void TestEmulatedDrive::driveListHoldsTheEmulatedDrive()
 {
     target({QStringLiteral("insert"), blankDisc(workPath(QStringLiteral("list.img")))});
+    QVERIFY2(targetErrors.isEmpty(), qPrintable(targetErrors));
     LibburnDiscService service;
     RecordingPrompter prompter;
     Form1 form(Platform{&service, &prompter, nullptr, nullptr, nullptr});
@@ -223,10 +285,13 @@ Outcome TestEmulatedDrive::burnAndWait(const BurnCase &c)
     Form1 form(Platform{&service, &prompter, nullptr, nullptr, nullptr});
     Outcome out;
     QElapsedTimer sinceClose;
-    const bool driveGone = static_cast<bool>(c.midBurn); // the rows' mid-burn actions take the drive away
+    // The probe opens and closes the tray: not where the drive is gone (the
+    // rows' mid-burn actions take it away), nor where the row checks that
+    // the program itself made the system read the new disc.
+    const bool probeTray = !c.midBurn && c.after != DiscAfter::SystemSeesImage;
     prompter.onMessage = [&](const Message &) {
         out.stopMs = sinceClose.isValid() ? sinceClose.elapsed() : -1;
-        out.trayFreeAtBox = driveGone || trayOpensNow();
+        out.trayFreeAtBox = !probeTray || trayOpensNow();
     };
     QObject::connect(form.txtStatus, &QLineEdit::textChanged, [&](const QString &text) {
         out.statuses << text;
@@ -245,7 +310,7 @@ Outcome TestEmulatedDrive::burnAndWait(const BurnCase &c)
     });
     form.show();
     form.chkEject->setChecked(c.eject);
-    form.txtPath->setText(env("PELIMOR_DRIVE_IMAGE"));
+    form.txtPath->setText(c.image ? c.image() : env("PELIMOR_DRIVE_IMAGE"));
     form.cmdBurn_Click();
     out.messages = prompter.messages;
     out.questions = prompter.questions;
@@ -269,6 +334,7 @@ void TestEmulatedDrive::burn()
     target({QStringLiteral("revive")}); // after a row that killed the drive
     c.setup();
     const QString disc = target({QStringLiteral("disc")});
+    QVERIFY2(targetErrors.isEmpty(), qPrintable(targetErrors));
     const QByteArray before = fileHash(disc);
 
     const Outcome out = burnAndWait(c);
@@ -314,14 +380,26 @@ void TestEmulatedDrive::burn()
         QVERIFY2(!shares.isEmpty() && shares.last() > 0 && shares.last() < 100, qPrintable(seen));
         QVERIFY2(box.prompt.size() > 40, qPrintable(box.prompt));
     }
+    if (c.title == QStringLiteral("Disc too small")) {
+        const QRegularExpression figures(QStringLiteral("needs ([0-9.]+) MB but the disc has only ([0-9.]+) MB free"));
+        const auto match = figures.match(box.prompt);
+        QVERIFY2(match.hasMatch() && match.captured(1) != match.captured(2), qPrintable(box.prompt));
+        QVERIFY2(shares.isEmpty(), qPrintable(seen));
+    }
 
-    if (c.after == DiscAfter::HoldsImage) {
+    if (c.after == DiscAfter::HoldsImage || c.after == DiscAfter::SystemSeesImage) {
         QFile image(env("PELIMOR_DRIVE_IMAGE")), written(disc);
         QVERIFY(image.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));
         const QByteArray bytes = written.readAll();
         QCOMPARE(bytes.size() % 32768, 0);
         QVERIFY(bytes.first(image.size()) == image.readAll());
         QCOMPARE(bytes.sliced(image.size()).count('\0'), bytes.size() - image.size());
+        if (c.after == DiscAfter::SystemSeesImage) {
+            QFile device(QStringLiteral("/dev/sr0"));
+            QVERIFY2(device.open(QIODevice::ReadOnly), qPrintable(device.errorString()));
+            QVERIFY(image.seek(0));
+            QVERIFY2(device.read(image.size()) == image.readAll(), "the system still sees the blank disc");
+        }
     } else if (c.after == DiscAfter::Unchanged) {
         QVERIFY(fileHash(disc) == before);
     }
@@ -342,6 +420,7 @@ void TestEmulatedDrive::driveHeldByAnotherProgramWhenTheWindowLoads()
     QByteArray said;
     while (!said.contains("Drive current") && holder.waitForReadyRead(30'000))
         said += holder.readAll();
+    QVERIFY2(targetErrors.isEmpty(), qPrintable(targetErrors));
     QVERIFY2(said.contains("Drive current"), said.constData());
 
     LibburnDiscService service;

@@ -27,7 +27,7 @@ std::string grabFailureReason(const std::string &address, const std::vector<Mess
             return "you may not open " + address +
                    " for reading and writing; on Debian, membership of the cdrom group grants it";
     }
-    if (const std::string problem = firstProblem(messages); !problem.empty())
+    if (const std::string problem = worstProblem(messages); !problem.empty())
         return "the recorder " + address + " could not be opened: " + problem;
     return "no recorder was found at " + address;
 }
@@ -102,7 +102,38 @@ void Drive::release(bool eject)
         // from under it. Leave it to burn_finish at exit.
         return;
     }
+    if (!eject && m_written && role() == 1) {
+        // The system still takes the disc for the blank one it saw before
+        // the burn and would not show what is on it; an eject and a load
+        // make it read the disc afresh.
+        burn::burn_drive_release(m_drive, 1);
+        if (burn::burn_drive_grab(m_drive, 1) == 1)
+            burn::burn_drive_release(m_drive, 0);
+    } else {
+        burn::burn_drive_release(m_drive, eject ? 1 : 0);
+    }
+    forget();
+}
+
+bool Drive::regrab(bool eject)
+{
+    if (!m_drive || !cancelAndWait(std::chrono::seconds(15)))
+        return false;
     burn::burn_drive_release(m_drive, eject ? 1 : 0);
+    takeMessages();
+    // Loading closes an open tray; a drive that cannot pull its tray in
+    // is taken again all the same, without a disc.
+    if (burn::burn_drive_grab(m_drive, 1) == 1) {
+        m_written = false; // the system reads the disc afresh now
+        takeMessages();
+        return true;
+    }
+    forget();
+    return false;
+}
+
+void Drive::forget()
+{
     burn::burn_drive_info_free(m_info);
     m_drive = nullptr;
     m_info = nullptr;

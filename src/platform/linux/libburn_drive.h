@@ -39,11 +39,20 @@ public:
     // the drive idle, for at most `limit`. True when it is idle.
     bool cancelAndWait(std::chrono::milliseconds limit);
     // Ends the hold on the drive, ejecting the disc when asked. Later
-    // calls do nothing.
+    // calls do nothing. A disc written since the drive was taken and not
+    // ejected is reloaded first, so the system sees what is on it now.
     void release(bool eject);
+    // Lets go of the drive and takes it again with a load, which closes an
+    // open tray; with `eject` the tray opens first, so the disc is
+    // reloaded. False when the drive could not be taken again (it is then
+    // released).
+    bool regrab(bool eject);
+    // A burn has changed the disc.
+    void noteWritten() { m_written = true; }
 
 private:
     Drive(burn::burn_drive_info *info, std::string address);
+    void forget();
 
     burn::burn_drive_info *m_info = nullptr;
     burn::burn_drive *m_drive = nullptr;
@@ -51,6 +60,7 @@ private:
     std::string m_vendor;
     std::string m_product;
     std::string m_revision;
+    bool m_written = false;
 };
 
 // Blocks (sleeping, without an event loop) until the drive is idle or the

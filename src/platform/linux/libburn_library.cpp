@@ -40,15 +40,21 @@ constexpr int writeThreadEndedCode = 0x00020178;
 std::atomic<std::uint64_t> endedWriteThreads{0};
 
 // libburn's severities from worst to mildest; everything up to SORRY means
-// that the operation failed.
+// that something failed.
 constexpr std::array<const char *, 4> seriousSeverities{"ABORT", "FATAL", "FAILURE", "SORRY"};
+
+// 0 for the worst; the count of serious severities for anything milder.
+std::size_t severityRank(const std::string &severity)
+{
+    std::size_t rank = 0;
+    while (rank < seriousSeverities.size() && severity != seriousSeverities[rank])
+        ++rank;
+    return rank;
+}
 
 bool isSerious(const char *severity)
 {
-    for (const char *s : seriousSeverities)
-        if (std::strcmp(severity, s) == 0)
-            return true;
-    return false;
+    return severityRank(severity) < seriousSeverities.size();
 }
 
 } // namespace
@@ -102,17 +108,19 @@ std::uint64_t writeThreadsEnded()
     return endedWriteThreads.load();
 }
 
-std::string firstProblem(const std::vector<Message> &messages)
+std::string worstProblem(const std::vector<Message> &messages)
 {
+    const Message *worst = nullptr;
     for (const auto &m : messages) {
-        if (!m.serious)
-            continue;
-        std::string sentence = m.text;
-        if (m.osErrno != 0)
-            sentence += std::string(" (") + std::strerror(m.osErrno) + ")";
-        return sentence;
+        if (m.serious && (!worst || severityRank(m.severity) < severityRank(worst->severity)))
+            worst = &m;
     }
-    return {};
+    if (!worst)
+        return {};
+    std::string sentence = worst->text;
+    if (worst->osErrno != 0)
+        sentence += std::string(" (") + std::strerror(worst->osErrno) + ")";
+    return sentence;
 }
 
 bool claimAddress(const std::string &address)

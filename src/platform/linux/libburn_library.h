@@ -46,9 +46,11 @@ std::vector<Message> takeMessages();
 // message tells when the track may be freed and the drive used again.
 std::uint64_t writeThreadsEnded();
 
-// The first serious message as a sentence for the "Burn failed" box, with
-// the system's reason when libburn gives one; empty when none is serious.
-std::string firstProblem(const std::vector<Message> &messages);
+// The most severe serious message (the first of equal ones) as a sentence
+// for the "Burn failed" box, with the system's reason when libburn gives
+// one; empty when none is serious. A harmless SORRY that libburn recovered
+// from often comes before the FATAL that really ended an operation.
+std::string worstProblem(const std::vector<Message> &messages);
 
 // libburn lets the same file be grabbed twice as a pseudo-drive, so the
 // addresses this process holds are kept here. claimAddress is false when

@@ -74,7 +74,7 @@ public:
     {
         // The drive learns about the track it has just written.
         if (burn::burn_drive_re_assess(m_drive->get(), 0) != 1)
-            throw ServiceError("the recorder could not read the disc after writing: " + firstProblem(takeMessages()));
+            throw UnreadableDisc("the recorder could not read the disc after writing: " + worstProblem(takeMessages()));
     }
 
     void read(std::int64_t firstSector, char *buffer, std::int64_t bytes) override
@@ -84,15 +84,29 @@ public:
         if (burn::burn_read_data(m_drive->get(), address, buffer, static_cast<off_t>(bytes), &count, 0) != 1) {
             const std::int64_t bad = firstSector + count / sectorSize;
             std::string reason = "sector " + std::to_string(bad) + " could not be read back from the disc";
-            if (const std::string problem = firstProblem(takeMessages()); !problem.empty())
+            if (const std::string problem = worstProblem(takeMessages()); !problem.empty())
                 reason += ": " + problem;
-            throw ServiceError(reason);
+            throw UnreadableDisc(reason);
         }
     }
 
 private:
     std::shared_ptr<Drive> m_drive;
     std::int64_t m_startLba;
+};
+
+class DriveTray : public Tray {
+public:
+    explicit DriveTray(std::shared_ptr<Drive> drive) : m_drive(std::move(drive)) {}
+    bool ejectAndLoad() override { return m_drive->regrab(true); }
+    bool load() override { return m_drive->regrab(false); }
+    bool hasDisc() override
+    {
+        return !m_drive->isReleased() && burn::burn_disc_get_status(m_drive->get()) != burn::BURN_DISC_EMPTY;
+    }
+
+private:
+    std::shared_ptr<Drive> m_drive;
 };
 
 } // namespace
@@ -105,6 +119,22 @@ std::unique_ptr<SectorReader> fileSectorReader(const std::string &path)
 std::unique_ptr<SectorReader> driveSectorReader(std::shared_ptr<Drive> drive, std::int64_t startLba)
 {
     return std::make_unique<DriveSectorReader>(std::move(drive), startLba);
+}
+
+std::unique_ptr<Tray> driveTray(std::shared_ptr<Drive> drive)
+{
+    return std::make_unique<DriveTray>(std::move(drive));
+}
+
+bool reloadMedium(Tray &tray, const MediaRequest &ask)
+{
+    if (!tray.ejectAndLoad())
+        return false;
+    while (!tray.hasDisc()) {
+        if (!ask || !ask(reinsertPrompt) || !tray.load())
+            return false;
+    }
+    return true;
 }
 
 ReadBackCheck::ReadBackCheck(ImageStream &stream, std::int64_t imageBytes, std::unique_ptr<SectorReader> reader,
@@ -138,6 +168,9 @@ void ReadBackCheck::run()
 {
     try {
         compare();
+    } catch (const UnreadableDisc &e) {
+        m_failure = e.what();
+        m_unreadableStart = m_checked == 0;
     } catch (const std::exception &e) {
         m_failure = e.what();
     }

@@ -24,6 +24,13 @@ namespace pelimor::libburn {
 // from the image's first sector). Runs on the verification thread.
 using ReadBackFilter = std::function<void(std::int64_t firstSector, char *data, std::int64_t bytes)>;
 
+// The disc could not be read where it should hold the image (as opposed
+// to reading back something else).
+class UnreadableDisc : public ServiceError {
+public:
+    using ServiceError::ServiceError;
+};
+
 // Where the written sectors are read back from.
 class SectorReader {
 public:
@@ -31,7 +38,7 @@ public:
     // Called once before the first read, on the verification thread.
     virtual void prepare() {}
     // Reads `bytes` (whole sectors) from `firstSector` of the image on.
-    // Throws ServiceError when the disc cannot be read there.
+    // Throws UnreadableDisc when the disc cannot be read there.
     virtual void read(std::int64_t firstSector, char *buffer, std::int64_t bytes) = 0;
 };
 
@@ -56,6 +63,10 @@ public:
     void stop();
     // Once finished: empty when the disc holds the image, else why not.
     const std::string &failure() const { return m_failure; }
+    // Once finished: the disc could not be read from its first block on.
+    // Some drives read nothing of a disc they have just written until it
+    // has been reloaded.
+    bool unreadableStart() const { return m_unreadableStart; }
 
 private:
     void run();
@@ -71,6 +82,31 @@ private:
     std::atomic<bool> m_finished{false};
     std::atomic<std::int64_t> m_checked{0};
     std::string m_failure;
+    bool m_unreadableStart = false;
 };
+
+// What reloading a disc needs of its drive.
+class Tray {
+public:
+    virtual ~Tray() = default;
+    // Opens the tray and takes the drive again, which closes it; false
+    // when the drive is lost.
+    virtual bool ejectAndLoad() = 0;
+    // Takes the drive again, closing the tray where it can.
+    virtual bool load() = 0;
+    virtual bool hasDisc() = 0;
+};
+std::unique_ptr<Tray> driveTray(std::shared_ptr<Drive> drive);
+
+// Asks the user to do something with the disc; true once they have
+// (OK), false when they give up (Cancel).
+using MediaRequest = std::function<bool(const std::string &prompt)>;
+inline constexpr const char *reinsertPrompt =
+    "Put the disc that was just written back into the recorder, close it and press OK to verify the disc.";
+
+// Ejects and loads the disc so the drive reads it afresh. A drive that
+// cannot pull its tray in has the user put the disc back. True once the
+// disc is in the drive again.
+bool reloadMedium(Tray &tray, const MediaRequest &ask);
 
 } // namespace pelimor::libburn

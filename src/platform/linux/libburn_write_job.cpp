@@ -158,4 +158,59 @@ void WriteJob::freeBurnObjects()
     m_fifo = nullptr;
 }
 
+std::string WriteJob::failureReason(const Outcome &outcome, const std::vector<Message> &messages,
+                                    std::int64_t imageBytes, std::int64_t trackSectors)
+{
+    if (!outcome.streamError.empty())
+        return outcome.streamError;
+    if (!outcome.wroteWell) {
+        const std::string problem = worstProblem(messages);
+        return problem.empty() ? "the recorder reported that the write failed" : problem;
+    }
+    // SAO pads a short input with zeros and still reports success: only
+    // libburn's own counters tell that the whole image went out.
+    if (outcome.bytesRead != imageBytes)
+        return "only " + std::to_string(outcome.bytesRead) + " of the image's " + std::to_string(imageBytes) +
+               " bytes reached the recorder";
+    const std::int64_t sectorsOut = outcome.bytesWritten / sectorSize;
+    if (sectorsOut < trackSectors)
+        return "the recorder wrote only " + std::to_string(sectorsOut) + " of " + std::to_string(trackSectors) +
+               " sectors";
+    return {};
+}
+
+void FormatJob::start()
+{
+    takeMessages();
+    // Bits 1 and 2: the default size; bit 6: skip certification.
+    constexpr int defaultSizeWithoutCertification = (3 << 1) | (1 << 6);
+    burn::burn_disc_format(m_drive->get(), 0, defaultSizeWithoutCertification);
+}
+
+bool FormatJob::finished()
+{
+    auto more = takeMessages();
+    m_messages.insert(m_messages.end(), more.begin(), more.end());
+    return burn::burn_drive_get_status(m_drive->get(), nullptr) == burn::BURN_DRIVE_IDLE;
+}
+
+void FormatJob::finish()
+{
+    finished();
+    if (burn::burn_drive_wrote_well(m_drive->get()) != 1) {
+        const std::string problem = worstProblem(m_messages);
+        throw ServiceError("the disc could not be formatted" + (problem.empty() ? std::string() : ": " + problem));
+    }
+    // A refusal can leave libburn's verdict from an earlier job; only the
+    // disc itself tells that it is formatted now.
+    burn::burn_drive_re_assess(m_drive->get(), 0);
+    takeMessages();
+    int status = 0, count = 0;
+    off_t size = 0;
+    unsigned blockLength = 0;
+    if (burn::burn_disc_get_formats(m_drive->get(), &status, &size, &blockLength, &count) == 1 &&
+        status == BURN_FORMAT_IS_UNFORMATTED)
+        throw ServiceError("the disc could not be formatted; it is still unformatted");
+}
+
 } // namespace pelimor::libburn

@@ -66,6 +66,12 @@ public:
     // stops libburn's reading thread) and closes the feed: the stream is
     // the caller's again.
     Outcome finish();
+    // Why the image cannot be on the disc after this outcome, or empty.
+    // libburn's verdict and its counters decide; the messages only explain
+    // a failure. A drive that rejects a setting makes libburn complain and
+    // carry on, and the disc is still good.
+    static std::string failureReason(const Outcome &outcome, const std::vector<Message> &messages,
+                                     std::int64_t imageBytes, std::int64_t trackSectors);
 
 private:
     void collectMessages();
@@ -83,6 +89,23 @@ private:
     burn::burn_source *m_fifo = nullptr;
     bool m_threadStarted = false;
     std::uint64_t m_threadsEndedBefore = 0;
+    std::vector<Message> m_messages;
+};
+
+// Formats a disc that libburn cannot write unformatted (a fresh BD-RE or
+// DVD-RAM) to its default size, without the hours-long certification.
+// libburn formats on its own thread; a format cannot be cancelled.
+class FormatJob {
+public:
+    explicit FormatJob(std::shared_ptr<Drive> drive) : m_drive(std::move(drive)) {}
+    void start();
+    bool finished();
+    // Once finished: throws ServiceError when the disc was not formatted,
+    // else has the drive look at the formatted disc.
+    void finish();
+
+private:
+    std::shared_ptr<Drive> m_drive;
     std::vector<Message> m_messages;
 };
 

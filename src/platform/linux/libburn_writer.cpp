@@ -86,9 +86,10 @@ class BurnRun {
 public:
     using Report = std::function<void(const WriteProgress &)>;
 
-    BurnRun(ImageStream &stream, Target target, WriterOptions options, Writer::Run &run, Report report)
+    BurnRun(ImageStream &stream, Target target, WriterOptions options, Writer::Run &run, Report report,
+            MediaRequest ask)
         : m_stream(stream), m_target(std::move(target)), m_options(std::move(options)), m_run(run),
-          m_report(std::move(report))
+          m_report(std::move(report)), m_ask(std::move(ask))
     {
     }
 
@@ -102,8 +103,12 @@ public:
         m_imageSectors = (imageBytes + sectorSize - 1) / sectorSize;
         m_trackSectors = job.trackSectors();
         m_totalWork = m_trackSectors + (m_options.verify ? m_imageSectors : 0);
+        refuseUsedDisc();
+        if (needsFormatting(m_target))
+            format();
         checkDisc();
         write(job, imageBytes);
+        m_target.drive->noteWritten();
         if (m_options.verify)
             verify(imageBytes);
         progress(write_action::completed, m_totalWork, m_trackSectors);
@@ -135,6 +140,29 @@ private:
             throw ServiceError("the burn was stopped before it had finished");
         if (!loopEnded)
             throw ServiceError("the burn was stopped because the program is closing");
+    }
+
+    // The window refuses a used disc before Write; the disc may have been
+    // changed since.
+    void refuseUsedDisc()
+    {
+        if (m_target.isVirtual)
+            return;
+        if (const int status = currentMediaStatus(m_target); status != media_status::blank)
+            throw ServiceError("the disc in the recorder is not blank (media status " + std::to_string(status) +
+                               "); it was left unchanged");
+    }
+
+    void format()
+    {
+        progress(write_action::formattingMedia, 0);
+        FormatJob job(m_target.drive);
+        job.start();
+        // A format cannot be cancelled: it is waited for even when the
+        // program is closing.
+        pumpUntil([&] { return job.finished(); }, [&] { progress(write_action::formattingMedia, 0); });
+        job.finish();
+        throwIfStopped(true);
     }
 
     // What libburn does not check itself: a file holding data must stay
@@ -181,29 +209,34 @@ private:
         throwIfStopped(ended);
 
         const auto outcome = job.finish();
-        if (!outcome.streamError.empty())
-            throw ServiceError(outcome.streamError);
-        if (const std::string problem = firstProblem(job.messages()); !problem.empty())
-            throw ServiceError(problem);
-        if (!outcome.wroteWell)
-            throw ServiceError("the recorder reported that the write failed");
-        // SAO pads a short input with zeros and still reports success: only
-        // libburn's own counters tell that the whole image went out.
-        if (outcome.bytesRead != imageBytes)
-            throw ServiceError("only " + std::to_string(outcome.bytesRead) + " of the image's " +
-                               std::to_string(imageBytes) + " bytes reached the recorder");
-        const std::int64_t sectorsOut = outcome.bytesWritten / sectorSize;
-        if (sectorsOut < m_trackSectors)
-            throw ServiceError("the recorder wrote only " + std::to_string(sectorsOut) + " of " +
-                               std::to_string(m_trackSectors) + " sectors");
+        if (const std::string reason = WriteJob::failureReason(outcome, job.messages(), imageBytes, m_trackSectors);
+            !reason.empty())
+            throw ServiceError(reason);
         // libburn's progress falls back to zero once idle; the last word
         // comes from the counters.
         progress(write_action::writingData, m_trackSectors, m_trackSectors);
     }
 
+    // A disc whose start cannot be read back is reloaded and read once more.
     void verify(std::int64_t imageBytes)
     {
         progress(write_action::verifying, m_trackSectors);
+        if (const std::string failure = readBack(imageBytes); !failure.empty()) {
+            if (!m_unreadableStart)
+                throw ServiceError(failure);
+            auto tray = driveTray(m_target.drive);
+            if (!reloadMedium(*tray, m_ask))
+                throw ServiceError(failure + "; the disc was not back in the recorder to try again");
+            throwIfStopped(true);
+            if (const std::string again = readBack(imageBytes); !again.empty())
+                throw ServiceError(again);
+        }
+        takeMessages();
+    }
+
+    // Empty when the disc holds the image, else why not.
+    std::string readBack(std::int64_t imageBytes)
+    {
         auto reader =
             m_target.isVirtual ? fileSectorReader(m_target.path) : driveSectorReader(m_target.drive, m_startLba);
         ReadBackCheck check(m_stream, imageBytes, std::move(reader), m_options.readBackFilter);
@@ -217,9 +250,8 @@ private:
             check.stop();
         throwIfStopped(ended);
         check.stop(); // joins the finished thread
-        if (!check.failure().empty())
-            throw ServiceError(check.failure());
-        takeMessages();
+        m_unreadableStart = check.unreadableStart();
+        return check.failure();
     }
 
     ImageStream &m_stream;
@@ -227,12 +259,14 @@ private:
     const WriterOptions m_options;
     Writer::Run &m_run;
     const Report m_report;
+    const MediaRequest m_ask;
     RunClock m_clock;
     TotalTimeEstimate m_estimate;
     std::int64_t m_imageSectors = 0;
     std::int64_t m_trackSectors = 0;
     std::int64_t m_totalWork = 0;
     int m_startLba = 0;
+    bool m_unreadableStart = false;
 };
 
 } // namespace
@@ -266,7 +300,9 @@ bool Writer::IsRecorderSupported(DiscRecorder &recorder)
 
 bool Writer::IsCurrentMediaSupported(DiscRecorder &recorder)
 {
-    return isCurrentMediaSupported(libburnRecorder(recorder).target());
+    const Target target = libburnRecorder(recorder).target();
+    closeOpenTray(target);
+    return isCurrentMediaSupported(target);
 }
 
 void Writer::setRecorder(DiscRecorder &recorder)
@@ -324,10 +360,13 @@ void Writer::Write(ImageStream &stream)
     } runEnd{this, run};
 
     const auto awake = acquireSleepLock("Writing a disc");
-    BurnRun burn(stream, std::move(target), m_options, *run, [this, run](const WriteProgress &progress) {
-        if (!run->abandoned)
-            raiseUpdate(progress);
-    });
+    BurnRun burn(
+        stream, std::move(target), m_options, *run,
+        [this, run](const WriteProgress &progress) {
+            if (!run->abandoned)
+                raiseUpdate(progress);
+        },
+        [this, run](const std::string &prompt) { return !run->abandoned && requestMedia(prompt); });
     burn.execute();
     if (!run->abandoned)
         m_succeeded = true;

@@ -3,8 +3,11 @@
 //
 // The lock is logind's: org.freedesktop.login1.Manager.Inhibit("sleep:idle")
 // hands back a file descriptor, and the lock lasts exactly as long as that
-// descriptor is open. Where there is no system bus or no logind, the burn
-// simply goes on without the lock.
+// descriptor is open. logind lets a closed laptop lid suspend the computer
+// in spite of a sleep lock, so a second lock holds off the lid switch; it
+// is asked for on its own, since a policy may allow one and not the other.
+// Where there is no system bus or no logind, the burn simply goes on
+// without the locks.
 #pragma once
 
 #include "platform/sleeplock.h"
@@ -23,10 +26,12 @@ public:
     SleepInhibitor(const SleepInhibitor &) = delete;
     SleepInhibitor &operator=(const SleepInhibitor &) = delete;
 
-    bool isHeld() const override { return m_fd >= 0; }
+    bool isHeld() const override { return m_sleepFd >= 0; }
+    bool holdsLidSwitch() const { return m_lidFd >= 0; }
 
 private:
-    int m_fd = -1;
+    int m_sleepFd = -1;
+    int m_lidFd = -1;
 };
 
 } // namespace pelimor
