@@ -292,14 +292,14 @@ void TestBurn::completeBurnSetsUpTheWriterAndEjects()
     QVERIFY(ejectedBeforeMessage);
     QCOMPARE(sim->disc.ejected, std::vector<std::string>{"rec0"});
     QCOMPARE(sim->disc.clientName, std::string("ISOTest1"));
-    QCOMPARE(sim->disc.count("setRecorder"), 2);
+    QCOMPARE(sim->disc.count("put_Recorder"), 2);
     QCOMPARE(sim->disc.writtenTo, std::string("rec0"));
     // The steps in their order.
-    const std::vector<std::string> order{
-        "CreateDiscRecorder",  "InitializeDiscRecorder",  "CreateDataWriter",   "setRecorder",
-        "IsRecorderSupported", "IsCurrentMediaSupported", "CurrentMediaStatus", "setRecorder",
-        "setClientName",       "NextWritableAddress",     "FreeSectorsOnMedia", "Write",
-        "EjectMedia",          "ReleaseExclusiveAccess"};
+    const std::vector<std::string> order{"CreateDiscRecorder",  "InitializeDiscRecorder", "CreateDataWriter",
+                                         "put_Recorder",        "IsRecorderSupported",    "IsCurrentMediaSupported",
+                                         "CurrentMediaStatus",  "put_Recorder",           "put_ClientName",
+                                         "NextWritableAddress", "FreeSectorsOnMedia",     "Write",
+                                         "EjectMedia",          "ReleaseExclusiveAccess"};
     QCOMPARE(sim->disc.calls, order);
 }
 
@@ -316,8 +316,8 @@ void TestBurn::uncheckedEjectLeavesTheDiscIn()
 void TestBurn::serviceFailuresEndInOneBoxAndKeepTheWindowUsable_data()
 {
     QTest::addColumn<QString>("call");
-    for (const char *call : {"CreateDiscRecorder", "InitializeDiscRecorder", "CreateDataWriter", "setRecorder",
-                             "IsRecorderSupported", "IsCurrentMediaSupported", "CurrentMediaStatus", "setClientName",
+    for (const char *call : {"CreateDiscRecorder", "InitializeDiscRecorder", "CreateDataWriter", "put_Recorder",
+                             "IsRecorderSupported", "IsCurrentMediaSupported", "CurrentMediaStatus", "put_ClientName",
                              "NextWritableAddress", "FreeSectorsOnMedia", "Write", "EjectMedia"})
         QTest::newRow(call) << call;
 }

@@ -62,7 +62,7 @@ void TestBurnStop::statusSaysInitializingWhileTheRecorderIsTaken()
     form->txtStatus->setText("Completed the burn.");
     QStringList seen;
     sim->disc.onCall = [&](const std::string &call) {
-        if (call == "InitializeDiscRecorder" || call == "setRecorder" || call == "IsCurrentMediaSupported")
+        if (call == "InitializeDiscRecorder" || call == "put_Recorder" || call == "IsCurrentMediaSupported")
             seen << form->txtStatus->text();
     };
     QCOMPARE(burnOnce().title, QString("Complete"));
@@ -118,25 +118,25 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop_data()
 {
     QTest::addColumn<bool>("stop");
     QTest::addColumn<int>("action"); // the progress event during which the window is closed
-    QTest::newRow("yes while writing") << true << int(write_action::writingData);
-    QTest::newRow("yes while verifying") << true << int(write_action::verifying);
-    QTest::newRow("yes as the writer completes") << true << int(write_action::completed);
-    QTest::newRow("no goes on burning") << false << int(write_action::writingData);
+    QTest::newRow("yes while writing") << true << int(WriteAction::WritingData);
+    QTest::newRow("yes while verifying") << true << int(WriteAction::Verifying);
+    QTest::newRow("yes as the writer completes") << true << int(WriteAction::Completed);
+    QTest::newRow("no goes on burning") << false << int(WriteAction::WritingData);
 }
 
 void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
 {
     QFETCH(bool, stop);
     QFETCH(int, action);
-    sim->disc.progressScript = {{write_action::initializingHardware, 0, 0, 0, 0, 0},
-                                {write_action::writingData, 1, 4, 10, 0, 5},
-                                {write_action::verifying, 2, 4, 10, 0, 0},
-                                {write_action::completed, 3, 4, 10, 0, 10}};
+    sim->disc.progressScript = {{WriteAction::InitializingHardware, 0, 0, 0, 0, 0},
+                                {WriteAction::WritingData, 1, 4, 10, 0, 5},
+                                {WriteAction::Verifying, 2, 4, 10, 0, 0},
+                                {WriteAction::Completed, 3, 4, 10, 0, 10}};
     form->show();
     sim->prompter.answers = {stop};
     bool closed = false;
     sim->disc.duringWrite = [&](const WriteProgress &p) {
-        if (p.CurrentAction == action && !closed)
+        if (int(p.CurrentAction) == action && !closed)
             closed = form->close();
     };
     std::vector<std::string> callsAtBox;

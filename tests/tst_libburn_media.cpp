@@ -95,7 +95,7 @@ void TestLibburnMedia::discStates_data()
     const int formatted = BURN_FORMAT_IS_FORMATTED;
     const int unformatted = BURN_FORMAT_IS_UNFORMATTED;
     const int blank = burn::BURN_DISC_BLANK;
-    const int used = media_state::nonEmptySession;
+    const int used = int(MediaStatus::NonEmptySession);
     // Rewritable discs libburn calls blank whatever they hold.
     QTest::newRow("zero-filled DVD+RW: blank") << blank << 0x1a << true << formatted << zeros << true << 2 << false;
     QTest::newRow("DVD+RW with an ISO 9660 volume: used")
@@ -116,15 +116,15 @@ void TestLibburnMedia::discStates_data()
     // Write-once media keep libburn's own word.
     QTest::newRow("blank DVD+R, start never read") << blank << 0x1b << false << 0 << QByteArray() << true << 2 << false;
     QTest::newRow("closed DVD-R") << int(burn::BURN_DISC_FULL) << 0x11 << false << 0 << QByteArray() << true
-                                  << media_state::finalized << false;
+                                  << int(MediaStatus::Finalized) << false;
     QTest::newRow("closed sequential DVD-RW") << int(burn::BURN_DISC_FULL) << 0x14 << true << 0 << QByteArray() << true
-                                              << (media_state::finalized | media_state::eraseRequired) << false;
+                                              << int(MediaStatus::Finalized | MediaStatus::EraseRequired) << false;
     QTest::newRow("appendable CD-R") << int(burn::BURN_DISC_APPENDABLE) << 0x09 << false << 0 << QByteArray() << true
                                      << 4 << false;
     QTest::newRow("no disc") << int(burn::BURN_DISC_EMPTY) << 0 << false << 0 << QByteArray() << false
-                             << media_state::none << false;
+                             << int(MediaStatus::None) << false;
     QTest::newRow("DVD-ROM") << int(burn::BURN_DISC_FULL) << 0x10 << false << 0 << zeros << false
-                             << media_state::finalized << false;
+                             << int(MediaStatus::Finalized) << false;
 }
 
 void TestLibburnMedia::discStates()
@@ -147,7 +147,7 @@ void TestLibburnMedia::discStates()
     const MediaState state = assessMedia(disc);
 
     QCOMPARE(state.supported, supported);
-    QCOMPARE(state.status, mediaStatus);
+    QCOMPARE(static_cast<int>(state.status), mediaStatus);
     QCOMPARE(state.needsFormatting, needsFormatting);
 }
 

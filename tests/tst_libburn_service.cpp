@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <optional>
 
 using namespace pelimor;
 using namespace pelimor::test;
@@ -69,7 +70,7 @@ struct Recorded {
 void recordInto(DataWriter &writer, Recorded &recorded)
 {
     QThread *caller = QThread::currentThread();
-    writer.setUpdateHandler([&recorded, caller](DataWriter &, const WriteProgress &p) {
+    writer.put_UpdateHandler([&recorded, caller](DataWriter &, const WriteProgress &p) {
         recorded.events.push_back(p);
         recorded.allOnTheCallingThread = recorded.allOnTheCallingThread && QThread::currentThread() == caller;
     });
@@ -139,8 +140,8 @@ void TestLibburnService::virtualDiscStates_data()
     QTest::addColumn<QString>("setup");
     QTest::addColumn<bool>("supported");
     QTest::addColumn<int>("status");
-    QTest::newRow("no file yet: blank") << "none" << true << media_status::blank;
-    QTest::newRow("empty file: blank") << "empty" << true << media_status::blank;
+    QTest::newRow("no file yet: blank") << "none" << true << int(MediaStatus::Blank);
+    QTest::newRow("empty file: blank") << "empty" << true << int(MediaStatus::Blank);
     QTest::newRow("file with data: closed") << "data" << true << finalizedStatus;
     QTest::newRow("a folder: no usable disc") << "folder" << false << -1;
     QTest::newRow("missing folder: no disc") << "missing folder" << false << -1;
@@ -168,12 +169,12 @@ void TestLibburnService::virtualDiscStates()
     QCOMPARE(recorder->SupportedProfiles(), std::vector<int>{profile::cdR});
     QCOMPARE(recorder->VolumePathNames(), std::vector<std::string>{path.toStdString()});
     auto writer = service.CreateDataWriter();
-    writer->setRecorder(*recorder);
+    writer->put_Recorder(*recorder);
 
     QVERIFY(writer->IsRecorderSupported(*recorder));
     QCOMPARE(writer->IsCurrentMediaSupported(*recorder), supported);
     if (status >= 0)
-        QCOMPARE(writer->CurrentMediaStatus(), status);
+        QCOMPARE(static_cast<int>(writer->CurrentMediaStatus()), status);
     if (supported) {
         QCOMPARE(writer->NextWritableAddress(), 0);
         QVERIFY(writer->FreeSectorsOnMedia() > 300);
@@ -196,13 +197,13 @@ void TestLibburnService::aDriveThisProgramHoldsCannotBeTakenTwice()
     auto first = service.CreateDiscRecorder();
     first->InitializeDiscRecorder(targetId);
     auto firstWriter = service.CreateDataWriter();
-    firstWriter->setRecorder(*first);
+    firstWriter->put_Recorder(*first);
     auto second = service.CreateDiscRecorder();
     second->InitializeDiscRecorder(targetId);
     QCOMPARE(second->VendorId(), std::string("Virtual"));
     auto secondWriter = service.CreateDataWriter();
     try {
-        secondWriter->setRecorder(*second);
+        secondWriter->put_Recorder(*second);
         QFAIL("the second hold was granted");
     } catch (const ServiceError &e) {
         QVERIFY2(std::string(e.what()).find("in use") != std::string::npos, e.what());
@@ -211,7 +212,7 @@ void TestLibburnService::aDriveThisProgramHoldsCannotBeTakenTwice()
     first->ReleaseExclusiveAccess();
     auto third = service.CreateDiscRecorder();
     third->InitializeDiscRecorder(targetId);
-    secondWriter->setRecorder(*third);
+    secondWriter->put_Recorder(*third);
     QVERIFY(secondWriter->IsCurrentMediaSupported(*third));
     first.reset();
 }
@@ -240,7 +241,7 @@ void TestLibburnService::progressArrivesOnTheCallingThreadWhileTheLoopRuns()
     auto recorder = service.CreateDiscRecorder();
     recorder->InitializeDiscRecorder(targetId);
     auto writer = service.CreateDataWriter();
-    writer->setRecorder(*recorder);
+    writer->put_Recorder(*recorder);
     Recorded recorded;
     recordInto(*writer, recorded);
     int ticks = 0;
@@ -256,9 +257,9 @@ void TestLibburnService::progressArrivesOnTheCallingThreadWhileTheLoopRuns()
     QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
     const auto &events = recorded.events;
     QVERIFY(events.size() >= 4);
-    QCOMPARE(events.front().CurrentAction, write_action::initializingHardware);
-    QCOMPARE(events.back().CurrentAction, write_action::completed);
-    int lastAction = -1;
+    QCOMPARE(events.front().CurrentAction, WriteAction::InitializingHardware);
+    QCOMPARE(events.back().CurrentAction, WriteAction::Completed);
+    std::optional<WriteAction> lastAction;
     int lastWritten = -1;
     bool verified = false;
     for (std::size_t i = 0; i < events.size(); ++i) {
@@ -266,16 +267,16 @@ void TestLibburnService::progressArrivesOnTheCallingThreadWhileTheLoopRuns()
         QVERIFY(e.TotalTime >= e.ElapsedTime);
         if (i > 0)
             QVERIFY(e.ElapsedTime >= events[i - 1].ElapsedTime);
-        if (e.CurrentAction == write_action::writingData) {
+        if (e.CurrentAction == WriteAction::WritingData) {
             QVERIFY(!verified);
             QCOMPARE(e.SectorCount, 48 * 512);
             QVERIFY(e.LastWrittenLba >= lastWritten);
             lastWritten = e.LastWrittenLba;
         }
-        verified = verified || e.CurrentAction == write_action::verifying;
+        verified = verified || e.CurrentAction == WriteAction::Verifying;
         lastAction = e.CurrentAction;
     }
-    QCOMPARE(lastAction, write_action::completed);
+    QVERIFY(lastAction == WriteAction::Completed);
     QVERIFY(verified);
     QCOMPARE(lastWritten - events.back().StartLba, 48 * 512);
 }
@@ -288,7 +289,7 @@ void TestLibburnService::withoutVerificationThereIsNoReadBack()
     auto recorder = service.CreateDiscRecorder();
     recorder->InitializeDiscRecorder(targetId);
     auto writer = service.CreateDataWriter();
-    writer->setRecorder(*recorder);
+    writer->put_Recorder(*recorder);
     Recorded recorded;
     recordInto(*writer, recorded);
     FaultyStream stream(320 * 2048, 0, FaultyStream::Fault::None);
@@ -297,7 +298,7 @@ void TestLibburnService::withoutVerificationThereIsNoReadBack()
 
     QVERIFY(writer->LastWriteSucceeded());
     QVERIFY(std::none_of(recorded.events.begin(), recorded.events.end(),
-                         [](const WriteProgress &p) { return p.CurrentAction == write_action::verifying; }));
+                         [](const WriteProgress &p) { return p.CurrentAction == WriteAction::Verifying; }));
     QCOMPARE(QFileInfo(target).size(), qint64(320 * 2048));
 }
 
@@ -318,7 +319,7 @@ void TestLibburnService::streamFailuresAreCarriedBackFromLibburnsThread()
     auto recorder = service.CreateDiscRecorder();
     recorder->InitializeDiscRecorder(targetId);
     auto writer = service.CreateDataWriter();
-    writer->setRecorder(*recorder);
+    writer->put_Recorder(*recorder);
     FaultyStream stream(8 << 20, 3 << 20, static_cast<FaultyStream::Fault>(fault));
 
     try {
@@ -340,12 +341,12 @@ void TestLibburnService::destroyingTheWriterMidWriteCancelsAndLetsGo()
     auto recorder = service.CreateDiscRecorder();
     recorder->InitializeDiscRecorder(targetId);
     auto writer = service.CreateDataWriter();
-    writer->setRecorder(*recorder);
+    writer->put_Recorder(*recorder);
     // Big enough that the write is still running when the writer goes.
     FaultyStream stream(512 << 20, 0, FaultyStream::Fault::None);
     bool scheduled = false;
-    writer->setUpdateHandler([&](DataWriter &, const WriteProgress &p) {
-        if (p.CurrentAction == write_action::writingData && p.LastWrittenLba > 0 && !scheduled) {
+    writer->put_UpdateHandler([&](DataWriter &, const WriteProgress &p) {
+        if (p.CurrentAction == WriteAction::WritingData && p.LastWrittenLba > 0 && !scheduled) {
             scheduled = true;
             QTimer::singleShot(0, [&writer] { writer.reset(); });
         }
@@ -378,7 +379,7 @@ void TestLibburnService::destroyingTheWriterMidWriteCancelsAndLetsGo()
     auto again = service.CreateDiscRecorder();
     again->InitializeDiscRecorder(targetId);
     auto next = service.CreateDataWriter();
-    next->setRecorder(*again);
+    next->put_Recorder(*again);
     FaultyStream small(320 * 2048, 0, FaultyStream::Fault::None);
     next->Write(small);
     QVERIFY(next->LastWriteSucceeded());
@@ -390,11 +391,11 @@ void TestLibburnService::quittingTheProgramMidWriteStopsTheBurn()
     auto recorder = service.CreateDiscRecorder();
     recorder->InitializeDiscRecorder(targetId);
     auto writer = service.CreateDataWriter();
-    writer->setRecorder(*recorder);
+    writer->put_Recorder(*recorder);
     FaultyStream stream(512 << 20, 0, FaultyStream::Fault::None);
     bool quitting = false;
-    writer->setUpdateHandler([&](DataWriter &, const WriteProgress &p) {
-        if (p.CurrentAction == write_action::writingData && p.LastWrittenLba > 0 && !quitting) {
+    writer->put_UpdateHandler([&](DataWriter &, const WriteProgress &p) {
+        if (p.CurrentAction == WriteAction::WritingData && p.LastWrittenLba > 0 && !quitting) {
             quitting = true;
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }

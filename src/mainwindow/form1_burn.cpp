@@ -172,7 +172,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     // line as the last burn left it.
     const QString lastStatus = txtStatus->text();
     m_writerReported = false;
-    showStatus(WriteProgress{write_action::initializingHardware});
+    showStatus(WriteProgress{WriteAction::InitializingHardware});
     auto recorder = m_platform.disc->CreateDiscRecorder();
     ReleasingPrompter releasing(*m_platform.prompter, *recorder, [this, lastStatus] {
         if (!m_writerReported)
@@ -183,10 +183,10 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
 
     objDataWriter.reset();
     objDataWriter = m_platform.disc->CreateDataWriter();
-    objDataWriter->setUpdateHandler(
+    objDataWriter->put_UpdateHandler(
         [this](DataWriter &writer, const WriteProgress &progress) { objDataWriter_Update(writer, progress); });
     DataWriter &writer = *objDataWriter;
-    writer.setRecorder(*recorder);
+    writer.put_Recorder(*recorder);
     stopIfAsked(); // the user may have closed the window while the drive was being taken
 
     if (!writer.IsRecorderSupported(*recorder)) {
@@ -202,16 +202,16 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
         return;
     }
     // Blank (2) or blank and appendable (6), compared as whole values.
-    if (writer.CurrentMediaStatus() != media_status::blank &&
-        writer.CurrentMediaStatus() != media_status::blankAppendable) {
-        const int status = writer.CurrentMediaStatus();
+    if (writer.CurrentMediaStatus() != MediaStatus::Blank &&
+        writer.CurrentMediaStatus() != (MediaStatus::Blank | MediaStatus::Appendable)) {
+        const int status = static_cast<int>(writer.CurrentMediaStatus());
         prompter->MsgBox(this, QStringLiteral("Insert a new/blank CD! Please insert a blank CD and try again."),
                          MsgIcon::Critical, QStringLiteral("Media status - ") + QString::number(status));
         return;
     }
 
-    writer.setRecorder(*recorder);
-    writer.setClientName("ISOTest1");
+    writer.put_Recorder(*recorder);
+    writer.put_ClientName("ISOTest1");
 
     std::unique_ptr<FileImageStream> stream;
     try {
@@ -265,19 +265,19 @@ void Form1::showStatus(const WriteProgress &progress)
 
     QString status;
     switch (progress.CurrentAction) {
-    case write_action::validatingMedia:
+    case WriteAction::ValidatingMedia:
         status = QStringLiteral("Validating media ") + timeText;
         break;
-    case write_action::formattingMedia:
+    case WriteAction::FormattingMedia:
         status = QStringLiteral("Formatting media ") + timeText;
         break;
-    case write_action::initializingHardware:
+    case WriteAction::InitializingHardware:
         status = QStringLiteral("Initializing Hardware ");
         break;
-    case write_action::calibratingPower:
+    case WriteAction::CalibratingPower:
         status = QStringLiteral("Calibrating Power (OPC) ");
         break;
-    case write_action::writingData: {
+    case WriteAction::WritingData: {
         // Before the writer knows the track's size there is nothing to
         // divide by: show nothing written yet.
         const double share = progress.SectorCount == 0
@@ -288,17 +288,17 @@ void Form1::showStatus(const WriteProgress &progress)
         status = QStringLiteral("Progress:  ") + locale.toString(share * 100.0, 'f', 2) + locale.percent();
         break;
     }
-    case write_action::finalization:
+    case WriteAction::Finalization:
         status = QStringLiteral("Finalizing ");
         break;
-    case write_action::completed:
+    case WriteAction::Completed:
         status = QStringLiteral("Completed the burn.");
         break;
-    case write_action::verifying:
+    case WriteAction::Verifying:
         status = QStringLiteral("Verifying the data.");
         break;
     default:
-        status = QStringLiteral("Unknown action: ") + QString::number(progress.CurrentAction);
+        status = QStringLiteral("Unknown action: ") + QString::number(static_cast<int>(progress.CurrentAction));
         break;
     }
     txtStatus->setText(status);

@@ -7,9 +7,17 @@
 // names a backend (libburn on Linux, IMAPI2 on Windows, a scripted simulator
 // in the tests).
 //
+// Names: every operation, property and progress field keeps the name the
+// disc-mastering design gives it, in PascalCase (IsRecorderSupported,
+// CurrentMediaStatus, WriteProgress::LastWrittenLba); a property the caller
+// sets is put_Name (put_Recorder, put_ClientName), as in the COM interfaces
+// the design comes from. What this program adds follows the same rule.
+//
 // This header is plain C++ on purpose: the Windows backend and its tests are
 // built without Qt. Texts are UTF-8.
 #pragma once
+
+#include "platform/imagestream.h"
 
 #include <cstdint>
 #include <functional>
@@ -33,47 +41,48 @@ public:
 namespace profile {
 inline constexpr int cdR = 9;
 }
-namespace media_status {
-inline constexpr int blank = 2;
-inline constexpr int blankAppendable = 6;
-inline constexpr int appendable = 4;
-} // namespace media_status
-namespace write_action {
-inline constexpr int validatingMedia = 0;
-inline constexpr int formattingMedia = 1;
-inline constexpr int initializingHardware = 2;
-inline constexpr int calibratingPower = 3;
-inline constexpr int writingData = 4;
-inline constexpr int finalization = 5;
-inline constexpr int completed = 6;
-inline constexpr int verifying = 7;
-} // namespace write_action
+
+// The state of the disc in a recorder: a set of bits. The burn command
+// accepts exactly Blank (2) and Blank | Appendable (6), compared as whole
+// values; any other value is shown to the user as a number.
+enum class MediaStatus : int {
+    None = 0,
+    Blank = 0x2,
+    Appendable = 0x4,
+    FinalSession = 0x8,
+    Damaged = 0x400,
+    EraseRequired = 0x800,
+    NonEmptySession = 0x1000,
+    WriteProtected = 0x2000,
+    Finalized = 0x4000,
+    Unsupported = 0x8000,
+};
+constexpr MediaStatus operator|(MediaStatus a, MediaStatus b)
+{
+    return static_cast<MediaStatus>(static_cast<int>(a) | static_cast<int>(b));
+}
+
+// The phase a burn is in, as its progress events report it.
+enum class WriteAction : int {
+    ValidatingMedia = 0,
+    FormattingMedia = 1,
+    InitializingHardware = 2,
+    CalibratingPower = 3,
+    WritingData = 4,
+    Finalization = 5,
+    Completed = 6,
+    Verifying = 7,
+};
 
 inline constexpr std::int64_t sectorSize = 2048;
 
 struct WriteProgress {
-    int CurrentAction = 0;
+    WriteAction CurrentAction = WriteAction::ValidatingMedia;
     int ElapsedTime = 0; // seconds
     int TotalTime = 0;   // seconds, estimated
     int SectorCount = 0;
     int StartLba = 0;
     int LastWrittenLba = 0;
-};
-
-// The bytes handed to DataWriter::Write. Reads are sequential and may be
-// restarted from the beginning (a verifying writer reads the image twice).
-// size() is a whole number of sectors.
-class ImageStream {
-public:
-    virtual ~ImageStream() = default;
-    virtual std::int64_t size() const = 0;
-    // Fills up to maxBytes; returns the count, 0 only at the end. Throws
-    // ServiceError when the underlying file fails.
-    virtual std::int64_t read(char *buffer, std::int64_t maxBytes) = 0;
-    virtual void rewind() = 0;
-    // The file behind the stream, for backends that read it natively;
-    // empty when there is none.
-    virtual std::string path() const { return {}; }
 };
 
 class DiscMaster {
@@ -105,10 +114,10 @@ public:
     virtual ~DataWriter() = default;
     virtual bool IsRecorderSupported(DiscRecorder &recorder) = 0;
     virtual bool IsCurrentMediaSupported(DiscRecorder &recorder) = 0;
-    virtual void setRecorder(DiscRecorder &recorder) = 0;
-    virtual int CurrentMediaStatus() = 0;
+    virtual void put_Recorder(DiscRecorder &recorder) = 0;
+    virtual MediaStatus CurrentMediaStatus() = 0;
     virtual int NextWritableAddress() = 0;
-    virtual void setClientName(const std::string &name) = 0;
+    virtual void put_ClientName(const std::string &name) = 0;
     // Sectors still free on the disc in the recorder.
     virtual std::int64_t FreeSectorsOnMedia() = 0;
     // Blocks until the burn has ended. Keeps the caller's event loop
@@ -122,14 +131,14 @@ public:
     // when no Write runs.
     virtual void CancelWrite() = 0;
 
-    void setUpdateHandler(UpdateHandler handler) { m_update = std::move(handler); }
+    void put_UpdateHandler(UpdateHandler handler) { m_update = std::move(handler); }
 
     // Asks the user, during Write, to do something with the disc (put it
     // back into a recorder that cannot pull its tray in) and answers true
     // once they have (OK), false when they give up (Cancel). Without one
     // the writer cannot ask and gives up itself.
     using MediaRequestHandler = std::function<bool(DataWriter &writer, const std::string &prompt)>;
-    void setMediaRequestHandler(MediaRequestHandler handler) { m_mediaRequest = std::move(handler); }
+    void put_MediaRequestHandler(MediaRequestHandler handler) { m_mediaRequest = std::move(handler); }
 
 protected:
     void raiseUpdate(const WriteProgress &progress)

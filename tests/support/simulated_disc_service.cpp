@@ -74,23 +74,23 @@ public:
     {
         return asSim(recorder, "IsCurrentMediaSupported").mediaSupported;
     }
-    void setRecorder(DiscRecorder &recorder) override
+    void put_Recorder(DiscRecorder &recorder) override
     {
-        asSim(recorder, "setRecorder");
+        asSim(recorder, "put_Recorder");
         m_recorder = &static_cast<SimRecorder &>(recorder);
     }
-    int CurrentMediaStatus() override
+    MediaStatus CurrentMediaStatus() override
     {
         auto &r = current("CurrentMediaStatus");
         const int status = r.mediaStatus.front();
         if (r.mediaStatus.size() > 1)
             r.mediaStatus.pop_front();
-        return status;
+        return static_cast<MediaStatus>(status);
     }
     int NextWritableAddress() override { return current("NextWritableAddress").nextWritableAddress; }
-    void setClientName(const std::string &name) override
+    void put_ClientName(const std::string &name) override
     {
-        m_s.record("setClientName");
+        m_s.record("put_ClientName");
         m_s.clientName = name;
     }
     std::int64_t FreeSectorsOnMedia() override { return current("FreeSectorsOnMedia").freeSectors; }
@@ -147,12 +147,12 @@ private:
     static std::vector<WriteProgress> defaultScript(int sectors)
     {
         std::vector<WriteProgress> s;
-        s.push_back({write_action::initializingHardware, 0, 0, 0, 0, 0});
-        s.push_back({write_action::calibratingPower, 1, 0, 0, 0, 0});
+        s.push_back({WriteAction::InitializingHardware, 0, 0, 0, 0, 0});
+        s.push_back({WriteAction::CalibratingPower, 1, 0, 0, 0, 0});
         for (int step = 0; step <= 4; ++step)
-            s.push_back({write_action::writingData, 2 + step, 6, sectors, 0, sectors * step / 4});
-        s.push_back({write_action::finalization, 7, 8, 0, 0, 0});
-        s.push_back({write_action::completed, 8, 8, 0, 0, 0});
+            s.push_back({WriteAction::WritingData, 2 + step, 6, sectors, 0, sectors * step / 4});
+        s.push_back({WriteAction::Finalization, 7, 8, 0, 0, 0});
+        s.push_back({WriteAction::Completed, 8, 8, 0, 0, 0});
         return s;
     }
 

@@ -28,7 +28,7 @@ struct SimulatedRecorder {
     bool recorderSupported = true;
     bool mediaSupported = true;
     // Successive CurrentMediaStatus answers; the last one repeats.
-    std::deque<int> mediaStatus{media_status::blank};
+    std::deque<int> mediaStatus{static_cast<int>(MediaStatus::Blank)};
     int nextWritableAddress = 0;
     std::int64_t freeSectors = 359'844; // an empty 700 MB CD-R
     // Failures of this recorder only: call name -> reason.

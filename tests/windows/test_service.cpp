@@ -129,17 +129,17 @@ TEST_CASE("service: created by class identifier, the objects pass the service's 
     format.mediaStatus = 6;
     format.nextWritable = 0;
     format.freeSectors = 2295104;
-    writer->setRecorder(*discRecorder);
+    writer->put_Recorder(*discRecorder);
     CHECK(format.recorder == static_cast<IDiscRecorder2 *>(&recorder));
     CHECK(writer->IsRecorderSupported(*discRecorder));
     format.mediaSupported = false;
     CHECK(!writer->IsCurrentMediaSupported(*discRecorder));
-    CHECK_EQ(writer->CurrentMediaStatus(), 6);
+    CHECK_EQ(static_cast<int>(writer->CurrentMediaStatus()), 6);
     format.mediaStatus = 0x4004; // finalized and appendable: passed on whole
-    CHECK_EQ(writer->CurrentMediaStatus(), 0x4004);
+    CHECK_EQ(static_cast<int>(writer->CurrentMediaStatus()), 0x4004);
     CHECK_EQ(writer->NextWritableAddress(), 0);
     CHECK_EQ(writer->FreeSectorsOnMedia(), std::int64_t{2295104});
-    writer->setClientName("ISOTest1");
+    writer->put_ClientName("ISOTest1");
     CHECK(format.clientName == L"ISOTest1");
 }
 

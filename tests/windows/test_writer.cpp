@@ -22,7 +22,7 @@ std::unique_ptr<pelimor::Imapi2DataWriter> writerOver(fakes::Format &format, Rec
     format.AddRef();
     auto writer = std::make_unique<pelimor::Imapi2DataWriter>(
         ComPtr<IDiscFormat2Data>::adopt(static_cast<IDiscFormat2Data *>(&format)));
-    writer->setUpdateHandler([&recorded](pelimor::DataWriter &, const pelimor::WriteProgress &progress) {
+    writer->put_UpdateHandler([&recorded](pelimor::DataWriter &, const pelimor::WriteProgress &progress) {
         recorded.events.push_back(progress);
         recorded.threads.push_back(GetCurrentThreadId());
     });
@@ -128,16 +128,16 @@ TEST_CASE("writer: a burn is verified in full and its progress reaches Update on
 
     REQUIRE(recorded.events.size() == 4);
     const auto &w = recorded.events[1];
-    CHECK_EQ(w.CurrentAction, 4);
+    CHECK_EQ(static_cast<int>(w.CurrentAction), 4);
     CHECK_EQ(w.ElapsedTime, 40);
     CHECK_EQ(w.TotalTime, 120);
     CHECK_EQ(w.SectorCount, 151);
     CHECK_EQ(w.StartLba, 0);
     CHECK_EQ(w.LastWrittenLba, 75);
-    CHECK_EQ(recorded.events[0].CurrentAction, 0);
+    CHECK_EQ(static_cast<int>(recorded.events[0].CurrentAction), 0);
     CHECK_EQ(recorded.events[0].ElapsedTime, 3);
-    CHECK_EQ(recorded.events[2].CurrentAction, 7); // verifying is a real phase
-    CHECK_EQ(recorded.events[3].CurrentAction, 6);
+    CHECK_EQ(static_cast<int>(recorded.events[2].CurrentAction), 7); // verifying is a real phase
+    CHECK_EQ(static_cast<int>(recorded.events[3].CurrentAction), 6);
     CHECK_EQ(recorded.events[3].LastWrittenLba, 150);
     for (DWORD thread : recorded.threads)
         CHECK_EQ(thread, uiThread);
@@ -220,7 +220,7 @@ TEST_CASE("writer: failures of the service and early stops end as readable error
     } foreign;
     bool refused = false;
     try {
-        writer->setRecorder(foreign);
+        writer->put_Recorder(foreign);
     } catch (const pelimor::ServiceError &) {
         refused = true;
     }

@@ -2,6 +2,9 @@
 
 #include "platform/discservice.h"
 #include "platform/linux/libburn_library.h"
+#include "platform/log.h"
+
+#include <QElapsedTimer>
 
 #include <cerrno>
 #include <thread>
@@ -54,8 +57,12 @@ std::shared_ptr<Drive> Drive::grab(const std::string &address)
     takeMessages(); // whatever is queued belongs to earlier calls
     burn::burn_drive_info *info = nullptr;
     std::string mutableAddress = address; // libburn takes a non-const char*
+    QElapsedTimer clock;
+    clock.start();
     const int result = burn::burn_drive_scan_and_grab(&info, mutableAddress.data(), 0);
     const auto messages = takeMessages();
+    qCInfo(lcDisc) << "grab of" << address.c_str() << (result == 1 ? "succeeded" : "failed") << "in" << clock.elapsed()
+                   << "ms";
     if (result != 1 || !info || !info[0].drive) {
         if (info)
             burn::burn_drive_info_free(info);

@@ -1,6 +1,7 @@
 #include "platform/linux/libburn_library.h"
 
 #include "platform/discservice.h"
+#include "platform/log.h"
 
 #include <libburn/libburn.h>
 
@@ -99,6 +100,13 @@ std::vector<Message> takeMessages()
         if (code == writeThreadEndedCode)
             ++endedWriteThreads;
         messages.push_back({severity, text, code, osErrno, isSerious(severity)});
+        // Every message is logged, also those that explain nothing the user
+        // is shown: they are what tells a drive's story afterwards.
+        const Message &m = messages.back();
+        if (m.serious)
+            qCWarning(lcDisc).nospace() << "libburn " << severity << " 0x" << Qt::hex << code << ": " << text;
+        else
+            qCDebug(lcDisc).nospace() << "libburn " << severity << " 0x" << Qt::hex << code << ": " << text;
     }
     return messages;
 }

@@ -120,22 +120,22 @@ MediaState assessMedia(MediaProbe &probe)
     MediaState state;
     const auto status = probe.discStatus();
     if (status != burn::BURN_DISC_BLANK && status != burn::BURN_DISC_APPENDABLE && status != burn::BURN_DISC_FULL) {
-        state.status = status == burn::BURN_DISC_EMPTY ? media_state::none : media_state::unsupported;
+        state.status = status == burn::BURN_DISC_EMPTY ? MediaStatus::None : MediaStatus::Unsupported;
         return state;
     }
     const int profile = probe.profile();
     state.supported = contains(writableProfiles, profile);
     switch (status) {
     case burn::BURN_DISC_APPENDABLE:
-        state.status = media_status::appendable;
+        state.status = MediaStatus::Appendable;
         return state;
     case burn::BURN_DISC_FULL:
-        state.status = media_state::finalized | (probe.erasable() ? media_state::eraseRequired : 0);
+        state.status = MediaStatus::Finalized | (probe.erasable() ? MediaStatus::EraseRequired : MediaStatus::None);
         return state;
     default:
         break;
     }
-    state.status = media_status::blank;
+    state.status = MediaStatus::Blank;
     if (!contains(overwritableProfiles, profile))
         return state;
     // A disc that was never formatted cannot hold anything. libburn formats
@@ -145,7 +145,7 @@ MediaState assessMedia(MediaProbe &probe)
         return state;
     }
     if (!startReadsBlank(probe))
-        state.status = media_state::nonEmptySession;
+        state.status = MediaStatus::NonEmptySession;
     return state;
 }
 
@@ -201,19 +201,19 @@ bool isCurrentMediaSupported(const Target &target)
     return assessMedia(*driveProbe(drive)).supported;
 }
 
-int currentMediaStatus(const Target &target)
+MediaStatus currentMediaStatus(const Target &target)
 {
     burn::burn_drive *drive = driveOf(target);
     if (!drive)
-        return media_state::unsupported;
+        return MediaStatus::Unsupported;
     if (target.isVirtual) {
         switch (inspectVirtualDisc(target.path)) {
         case VirtualDisc::Blank:
-            return media_status::blank;
+            return MediaStatus::Blank;
         case VirtualDisc::HoldsData:
-            return media_state::finalized;
+            return MediaStatus::Finalized;
         case VirtualDisc::Unusable:
-            return media_state::unsupported;
+            return MediaStatus::Unsupported;
         }
     }
     return assessMedia(*driveProbe(drive)).status;

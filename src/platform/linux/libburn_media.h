@@ -12,6 +12,7 @@
 // else is a used disc and is refused.
 #pragma once
 
+#include "platform/discservice.h"
 #include "platform/linux/libburn_drive.h"
 
 #include <cstdint>
@@ -20,17 +21,6 @@
 #include <vector>
 
 namespace pelimor::libburn {
-
-// Media status values beyond blank (2), appendable (4) and blank and
-// appendable (6): the disc is closed, must be erased first, holds data
-// that would be written over, or cannot be used at all.
-namespace media_state {
-inline constexpr int none = 0;
-inline constexpr int eraseRequired = 0x800;
-inline constexpr int nonEmptySession = 0x1000;
-inline constexpr int finalized = 0x4000;
-inline constexpr int unsupported = 0x8000;
-} // namespace media_state
 
 // How much of the start of a rewritable disc is read to tell a blank one
 // from a used one: the system area and the first volume descriptors.
@@ -76,7 +66,7 @@ std::unique_ptr<MediaProbe> driveProbe(burn::burn_drive *drive);
 
 struct MediaState {
     bool supported = false; // a disc this recorder can write a data track to
-    int status = media_state::unsupported;
+    MediaStatus status = MediaStatus::Unsupported;
     // Blank, but libburn cannot write it before it is formatted (a fresh
     // BD-RE or DVD-RAM; a fresh DVD+RW libburn formats by itself).
     bool needsFormatting = false;
@@ -100,7 +90,7 @@ bool canWriteRecordableMedia(const std::vector<int> &profiles);
 // tray; a burn closes an open tray before it looks at the disc.
 void closeOpenTray(const Target &target);
 bool isCurrentMediaSupported(const Target &target);
-int currentMediaStatus(const Target &target);
+MediaStatus currentMediaStatus(const Target &target);
 bool needsFormatting(const Target &target);
 int nextWritableAddress(const Target &target);
 std::int64_t freeSectors(const Target &target);

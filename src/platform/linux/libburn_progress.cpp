@@ -15,24 +15,24 @@ constexpr double minimumSpanSeconds = 0.5;
 
 } // namespace
 
-int writeActionFor(burn::burn_drive_status status)
+WriteAction writeActionFor(burn::burn_drive_status status)
 {
     switch (status) {
     case burn::BURN_DRIVE_WRITING_LEADIN:
     case burn::BURN_DRIVE_WRITING_PREGAP:
-        return write_action::calibratingPower;
+        return WriteAction::CalibratingPower;
     case burn::BURN_DRIVE_WRITING:
-        return write_action::writingData;
+        return WriteAction::WritingData;
     case burn::BURN_DRIVE_WRITING_LEADOUT:
     case burn::BURN_DRIVE_CLOSING_TRACK:
     case burn::BURN_DRIVE_CLOSING_SESSION:
     case burn::BURN_DRIVE_WRITING_SYNC:
-        return write_action::finalization;
+        return WriteAction::Finalization;
     case burn::BURN_DRIVE_FORMATTING:
-        return write_action::formattingMedia;
+        return WriteAction::FormattingMedia;
     default:
         // Spawning, grabbing and anything else before the data flows.
-        return write_action::initializingHardware;
+        return WriteAction::InitializingHardware;
     }
 }
 

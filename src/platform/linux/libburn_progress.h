@@ -2,6 +2,8 @@
 // status as a write action, and the total time as a steady estimate.
 #pragma once
 
+#include "platform/discservice.h"
+
 #include <libburn/libburn.h>
 
 #include <chrono>
@@ -12,7 +14,7 @@ namespace pelimor::libburn {
 
 // The write action (validating, initializing, ... verifying) that shows
 // what the drive is doing in libburn's status.
-int writeActionFor(burn::burn_drive_status status);
+WriteAction writeActionFor(burn::burn_drive_status status);
 
 // Estimates the whole run's length from the recent rate of work: the work
 // done in the last fifteen seconds or so, so one slow or fast moment moves

@@ -95,7 +95,7 @@ public:
 
     void execute()
     {
-        progress(write_action::initializingHardware, 0);
+        progress(WriteAction::InitializingHardware, 0);
         const std::int64_t imageBytes = m_stream.size();
         if (imageBytes <= 0)
             throw ServiceError("the image is empty; there is nothing to burn");
@@ -111,19 +111,19 @@ public:
         m_target.drive->noteWritten();
         if (m_options.verify)
             verify(imageBytes);
-        progress(write_action::completed, m_totalWork, m_trackSectors);
+        progress(WriteAction::Completed, m_totalWork, m_trackSectors);
     }
 
 private:
     burn::burn_drive *drive() const { return m_target.drive->get(); }
 
-    void progress(int action, std::int64_t doneWork, std::int64_t lastWritten = 0)
+    void progress(WriteAction action, std::int64_t doneWork, std::int64_t lastWritten = 0)
     {
         WriteProgress p;
         p.CurrentAction = action;
         p.ElapsedTime = m_clock.wholeSeconds();
         p.TotalTime = m_estimate.update(m_clock.seconds(), doneWork, std::max<std::int64_t>(m_totalWork, 1));
-        p.SectorCount = static_cast<int>(action == write_action::verifying ? m_imageSectors : m_trackSectors);
+        p.SectorCount = static_cast<int>(action == WriteAction::Verifying ? m_imageSectors : m_trackSectors);
         p.StartLba = m_startLba;
         p.LastWrittenLba = static_cast<int>(m_startLba + lastWritten);
         if (!m_run.abandoned)
@@ -148,19 +148,19 @@ private:
     {
         if (m_target.isVirtual)
             return;
-        if (const int status = currentMediaStatus(m_target); status != media_status::blank)
-            throw ServiceError("the disc in the recorder is not blank (media status " + std::to_string(status) +
-                               "); it was left unchanged");
+        if (const MediaStatus status = currentMediaStatus(m_target); status != MediaStatus::Blank)
+            throw ServiceError("the disc in the recorder is not blank (media status " +
+                               std::to_string(static_cast<int>(status)) + "); it was left unchanged");
     }
 
     void format()
     {
-        progress(write_action::formattingMedia, 0);
+        progress(WriteAction::FormattingMedia, 0);
         FormatJob job(m_target.drive);
         job.start();
         // A format cannot be cancelled: it is waited for even when the
         // program is closing.
-        pumpUntil([&] { return job.finished(); }, [&] { progress(write_action::formattingMedia, 0); });
+        pumpUntil([&] { return job.finished(); }, [&] { progress(WriteAction::FormattingMedia, 0); });
         job.finish();
         throwIfStopped(true);
     }
@@ -214,13 +214,13 @@ private:
             throw ServiceError(reason);
         // libburn's progress falls back to zero once idle; the last word
         // comes from the counters.
-        progress(write_action::writingData, m_trackSectors, m_trackSectors);
+        progress(WriteAction::WritingData, m_trackSectors, m_trackSectors);
     }
 
     // A disc whose start cannot be read back is reloaded and read once more.
     void verify(std::int64_t imageBytes)
     {
-        progress(write_action::verifying, m_trackSectors);
+        progress(WriteAction::Verifying, m_trackSectors);
         if (const std::string failure = readBack(imageBytes); !failure.empty()) {
             if (!m_unreadableStart)
                 throw ServiceError(failure);
@@ -241,11 +241,9 @@ private:
             m_target.isVirtual ? fileSectorReader(m_target.path) : driveSectorReader(m_target.drive, m_startLba);
         ReadBackCheck check(m_stream, imageBytes, std::move(reader), m_options.readBackFilter);
         check.start();
-        const bool ended = pumpUntil([&] { return stopping() || check.finished(); },
-                                     [&] {
-                                         progress(write_action::verifying, m_trackSectors + check.sectorsChecked(),
-                                                  check.sectorsChecked());
-                                     });
+        const bool ended = pumpUntil(
+            [&] { return stopping() || check.finished(); },
+            [&] { progress(WriteAction::Verifying, m_trackSectors + check.sectorsChecked(), check.sectorsChecked()); });
         if (!ended || stopping())
             check.stop();
         throwIfStopped(ended);
@@ -305,7 +303,7 @@ bool Writer::IsCurrentMediaSupported(DiscRecorder &recorder)
     return isCurrentMediaSupported(target);
 }
 
-void Writer::setRecorder(DiscRecorder &recorder)
+void Writer::put_Recorder(DiscRecorder &recorder)
 {
     const Target target = libburnRecorder(recorder).target();
     m_drive = target.drive;
@@ -321,7 +319,7 @@ Target Writer::boundTarget() const
     return Target{m_drive.lock(), m_virtual, m_path};
 }
 
-int Writer::CurrentMediaStatus()
+MediaStatus Writer::CurrentMediaStatus()
 {
     return currentMediaStatus(boundTarget());
 }

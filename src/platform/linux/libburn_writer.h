@@ -35,10 +35,10 @@ public:
 
     bool IsRecorderSupported(DiscRecorder &recorder) override;
     bool IsCurrentMediaSupported(DiscRecorder &recorder) override;
-    void setRecorder(DiscRecorder &recorder) override;
-    int CurrentMediaStatus() override;
+    void put_Recorder(DiscRecorder &recorder) override;
+    MediaStatus CurrentMediaStatus() override;
     int NextWritableAddress() override;
-    void setClientName(const std::string &name) override { m_clientName = name; }
+    void put_ClientName(const std::string &name) override { m_clientName = name; }
     std::int64_t FreeSectorsOnMedia() override;
     void Write(ImageStream &stream) override;
     bool LastWriteSucceeded() const override { return m_succeeded; }

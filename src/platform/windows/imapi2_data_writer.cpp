@@ -78,16 +78,16 @@ bool Imapi2DataWriter::IsCurrentMediaSupported(DiscRecorder &recorder)
     return supported != VARIANT_FALSE;
 }
 
-void Imapi2DataWriter::setRecorder(DiscRecorder &recorder)
+void Imapi2DataWriter::put_Recorder(DiscRecorder &recorder)
 {
     check(m_format->put_Recorder(comRecorder(recorder)), "The recorder could not be chosen for the burn");
 }
 
-int Imapi2DataWriter::CurrentMediaStatus()
+MediaStatus Imapi2DataWriter::CurrentMediaStatus()
 {
     IMAPI_FORMAT2_DATA_MEDIA_STATE state = IMAPI_FORMAT2_DATA_MEDIA_STATE_UNKNOWN;
     check(m_format->get_CurrentMediaStatus(&state), "The disc's state could not be read");
-    return static_cast<int>(state);
+    return static_cast<MediaStatus>(state);
 }
 
 int Imapi2DataWriter::NextWritableAddress()
@@ -97,7 +97,7 @@ int Imapi2DataWriter::NextWritableAddress()
     return static_cast<int>(address);
 }
 
-void Imapi2DataWriter::setClientName(const std::string &name)
+void Imapi2DataWriter::put_ClientName(const std::string &name)
 {
     const win::Bstr text(win::toWide(name));
     check(m_format->put_ClientName(text.get()), "The client name could not be set");

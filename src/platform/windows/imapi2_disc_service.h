@@ -61,10 +61,10 @@ public:
 
     bool IsRecorderSupported(DiscRecorder &recorder) override;
     bool IsCurrentMediaSupported(DiscRecorder &recorder) override;
-    void setRecorder(DiscRecorder &recorder) override;
-    int CurrentMediaStatus() override;
+    void put_Recorder(DiscRecorder &recorder) override;
+    MediaStatus CurrentMediaStatus() override;
     int NextWritableAddress() override;
-    void setClientName(const std::string &name) override;
+    void put_ClientName(const std::string &name) override;
     std::int64_t FreeSectorsOnMedia() override;
     // Writes with full verification (the disc is read back and compared),
     // keeps the computer from sleeping meanwhile, and raises Update on this

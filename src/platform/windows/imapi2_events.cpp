@@ -76,8 +76,9 @@ bool progressFrom(IDispatch *progress, WriteProgress &out)
         if (SUCCEEDED(args->get_CurrentAction(&action)) && SUCCEEDED(args->get_ElapsedTime(&elapsed)) &&
             SUCCEEDED(args->get_TotalTime(&total)) && SUCCEEDED(args->get_SectorCount(&sectors)) &&
             SUCCEEDED(args->get_StartLba(&start)) && SUCCEEDED(args->get_LastWrittenLba(&lastWritten))) {
-            out = WriteProgress{static_cast<int>(action),  static_cast<int>(elapsed), static_cast<int>(total),
-                                static_cast<int>(sectors), static_cast<int>(start),   static_cast<int>(lastWritten)};
+            out = WriteProgress{static_cast<WriteAction>(action), static_cast<int>(elapsed),
+                                static_cast<int>(total),          static_cast<int>(sectors),
+                                static_cast<int>(start),          static_cast<int>(lastWritten)};
             return true;
         }
     }
@@ -87,8 +88,8 @@ bool progressFrom(IDispatch *progress, WriteProgress &out)
         !longProperty(progress, L"TotalTime", total) || !longProperty(progress, L"SectorCount", sectors) ||
         !longProperty(progress, L"StartLba", start) || !longProperty(progress, L"LastWrittenLba", lastWritten))
         return false;
-    out = WriteProgress{static_cast<int>(action),  static_cast<int>(elapsed), static_cast<int>(total),
-                        static_cast<int>(sectors), static_cast<int>(start),   static_cast<int>(lastWritten)};
+    out = WriteProgress{static_cast<WriteAction>(action), static_cast<int>(elapsed), static_cast<int>(total),
+                        static_cast<int>(sectors),        static_cast<int>(start),   static_cast<int>(lastWritten)};
     return true;
 }
 
