@@ -23,6 +23,8 @@ private slots:
     void everyBoxComesAfterTheDriveIsLetGo();
     void closingDuringTheBurnAsksWhetherToStop_data();
     void closingDuringTheBurnAsksWhetherToStop();
+    void theEndOfAWriteIsToldAsItWas_data();
+    void theEndOfAWriteIsToldAsItWas();
 
 private:
     Message burnOnce();
@@ -167,4 +169,43 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
 }
 
 QTEST_MAIN(TestBurnStop)
+// A write that could not be read back is not told as a verified one; a
+// disc that had to be put back is asked for, and Cancel is no success.
+void TestBurnStop::theEndOfAWriteIsToldAsItWas_data()
+{
+    QTest::addColumn<bool>("verified");
+    QTest::addColumn<int>("putBack"); // -1: not asked, else the answer
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("prompt");
+    const QString complete = QStringLiteral("ISO burn complete!");
+    QTest::newRow("read back") << true << -1 << "Complete" << complete;
+    QTest::newRow("no read-back on this system")
+        << false << -1 << "Complete"
+        << complete + "\n\nThe disc was not read back and compared with the image: this computer's disc-burning "
+                      "service cannot verify a burn.";
+    QTest::newRow("disc put back: OK") << true << 1 << "Complete" << complete;
+    QTest::newRow("disc not put back: Cancel")
+        << true << 0 << "Burn failed"
+        << "The burn did not complete: the disc was not put back, so it could not be verified";
+}
+
+void TestBurnStop::theEndOfAWriteIsToldAsItWas()
+{
+    QFETCH(bool, verified);
+    QFETCH(int, putBack);
+    QFETCH(QString, title);
+    QFETCH(QString, prompt);
+    sim->disc.writeVerified = verified;
+    if (putBack >= 0) {
+        sim->disc.mediaRequest = "Put the disc back.";
+        sim->prompter.answers = {putBack == 1};
+    }
+    const Message box = burnOnce();
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.prompt, prompt);
+    QCOMPARE(sim->prompter.questions.size(), std::size_t(putBack >= 0 ? 1 : 0));
+    if (putBack >= 0)
+        QCOMPARE(sim->prompter.questions[0].title, QString("Insert the disc"));
+}
+
 #include "tst_burn_stop.moc"

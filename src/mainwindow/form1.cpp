@@ -4,6 +4,7 @@
 #include "mainwindow/fonts.h"
 #include "mainwindow/picturebox.h"
 #include "mainwindow/twips.h"
+#include "platform/log.h"
 #include "platform/prompter.h"
 #include "platform/resources.h"
 
@@ -235,11 +236,13 @@ void Form1::listRecorders()
                 row->setText(columnProduct, details[1]);
                 row->setText(columnRevision, details[2]);
                 row->setText(columnDrive, volumes.empty() ? QString() : QString::fromStdString(volumes.front()));
-            } catch (const ServiceError &) {
+            } catch (const ServiceError &error) {
+                qCInfo(lcWindow) << "recorder" << id.c_str() << "left out of the list:" << error.what();
                 continue;
             }
         }
-    } catch (const ServiceError &) {
+    } catch (const ServiceError &error) {
+        qCInfo(lcWindow) << "no recorders listed:" << error.what();
     }
 }
 

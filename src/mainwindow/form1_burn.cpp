@@ -181,10 +181,17 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     auto *prompter = &releasing;
     recorder->InitializeDiscRecorder(recorderId);
 
+    // On purpose: the previous writer goes before the next is made, so two
+    // writers never hold the drive at once.
     objDataWriter.reset();
     objDataWriter = m_platform.disc->CreateDataWriter();
     objDataWriter->put_UpdateHandler(
         [this](DataWriter &writer, const WriteProgress &progress) { objDataWriter_Update(writer, progress); });
+    // A drive that cannot pull its tray in has the user put the disc back
+    // before it is read for verification.
+    objDataWriter->put_MediaRequestHandler([this](DataWriter &, const std::string &prompt) {
+        return m_platform.prompter->OkCancel(this, QString::fromStdString(prompt), QStringLiteral("Insert the disc"));
+    });
     DataWriter &writer = *objDataWriter;
     writer.put_Recorder(*recorder);
     stopIfAsked(); // the user may have closed the window while the drive was being taken
@@ -201,7 +208,9 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
                          MsgIcon::Critical, QStringLiteral("Media not supported"));
         return;
     }
-    // Blank (2) or blank and appendable (6), compared as whole values.
+    // Blank (2) or blank and appendable (6), compared as whole values. The
+    // status is read anew for each comparison and once more for the title
+    // on purpose: a drive still settling may answer differently each time.
     if (writer.CurrentMediaStatus() != MediaStatus::Blank &&
         writer.CurrentMediaStatus() != (MediaStatus::Blank | MediaStatus::Appendable)) {
         const int status = static_cast<int>(writer.CurrentMediaStatus());
@@ -210,6 +219,8 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
         return;
     }
 
+    // The recorder is set a second time on purpose, as the design does: a
+    // service may drop it while it looks at the disc.
     writer.put_Recorder(*recorder);
     writer.put_ClientName("ISOTest1");
 
@@ -224,6 +235,8 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
         return;
     }
 
+    // Departure from the design, which ends here without a word: the user
+    // is told why nothing was written.
     if (writer.NextWritableAddress() != 0) {
         prompter->MsgBox(this, QStringLiteral("The disc already holds data. Please insert a blank CD and try again."),
                          MsgIcon::Critical, QStringLiteral("Media not blank"));
@@ -249,7 +262,14 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
 
     if (chkEject->isChecked())
         recorder->EjectMedia();
-    prompter->MsgBox(this, QStringLiteral("ISO burn complete!"), MsgIcon::None, QStringLiteral("Complete"));
+    // Where the disc-burning service cannot read the disc back (IMAPI2
+    // before Windows 7), its word is all there is: the user is told so
+    // rather than shown an unqualified success.
+    QString done = QStringLiteral("ISO burn complete!");
+    if (!writer.LastWriteVerified())
+        done += QStringLiteral("\n\nThe disc was not read back and compared with the image: this computer's "
+                               "disc-burning service cannot verify a burn.");
+    prompter->MsgBox(this, done, MsgIcon::None, QStringLiteral("Complete"));
 }
 
 void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)

@@ -125,6 +125,9 @@ public:
     virtual void Write(ImageStream &stream) = 0;
     // True only when the last Write completed and the disc holds the image.
     virtual bool LastWriteSucceeded() const = 0;
+    // True when the last Write also read the disc back and found the image
+    // on it; false where the service cannot read back.
+    virtual bool LastWriteVerified() const { return LastWriteSucceeded(); }
     // Asks the running Write to stop writing or verifying as soon as it
     // can, even while the image cannot be read; Write then throws
     // ServiceError. Called from an event handled during Write; does nothing

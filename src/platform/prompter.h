@@ -18,6 +18,9 @@ public:
     // A question with Yes and No, No the default; true for Yes. Without an
     // answer of its own a prompter says No, which never loses anything.
     virtual bool YesNo(QWidget *parent, const QString &prompt, const QString &title);
+    // A request to do something first, with OK (the default) and Cancel;
+    // true for OK. Without an answer of its own a prompter cancels.
+    virtual bool OkCancel(QWidget *parent, const QString &prompt, const QString &title);
 };
 
 // The real thing: a QMessageBox with a single OK button.
@@ -25,6 +28,7 @@ class QtMessagePrompter : public MessagePrompter {
 public:
     void MsgBox(QWidget *parent, const QString &prompt, MsgIcon icon, const QString &title) override;
     bool YesNo(QWidget *parent, const QString &prompt, const QString &title) override;
+    bool OkCancel(QWidget *parent, const QString &prompt, const QString &title) override;
 };
 
 } // namespace pelimor

@@ -128,9 +128,12 @@ public:
                 m_s.duringWrite(progress);
             throwIfCancelled();
         }
+        if (!m_s.mediaRequest.empty() && !requestMedia(m_s.mediaRequest))
+            throw ServiceError("the disc was not put back, so it could not be verified");
         m_succeeded = m_s.writeSucceeds;
     }
     bool LastWriteSucceeded() const override { return m_succeeded; }
+    bool LastWriteVerified() const override { return m_succeeded && m_s.writeVerified; }
     void CancelWrite() override
     {
         m_s.record("CancelWrite");

@@ -47,6 +47,11 @@ public:
     // -> reason of the ServiceError it throws.
     std::map<std::string, std::string> failures;
     bool writeSucceeds = true;
+    // A service that cannot read the disc back after writing.
+    bool writeVerified = true;
+    // Asked of the user during Write (OK goes on, Cancel fails the burn),
+    // as a writer does when the disc must be put back for verification.
+    std::string mediaRequest;
     bool keepWrittenBytes = false;
     // Runs inside Write after every progress event, with the event loop
     // alive: lets a test look at (or poke) the windows mid-burn.

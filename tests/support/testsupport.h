@@ -36,8 +36,8 @@ public:
     }
     const Message &last() const { return messages.back(); }
 
-    // Yes/No questions are kept apart from the boxes; each takes the next
-    // answer (No once they run out).
+    // Yes/No and OK/Cancel questions are kept apart from the boxes; each
+    // takes the next answer (No or Cancel once they run out).
     std::vector<Message> questions;
     std::deque<bool> answers;
     std::function<void(const Message &)> onQuestion;
@@ -51,6 +51,10 @@ public:
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    bool OkCancel(QWidget *parent, const QString &prompt, const QString &title) override
+    {
+        return YesNo(parent, prompt, title);
     }
 };
 

@@ -1,8 +1,10 @@
 #include "platform/linux/libburn_recorder.h"
 
 #include "platform/linux/libburn_library.h"
+#include "platform/log.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -77,10 +79,15 @@ template <typename Work> auto keepingEventsAlive(Work work) -> decltype(work())
 // it, with the window alive meanwhile.
 int scanDrives(burn::burn_drive_info **drives, unsigned int *count)
 {
+    QElapsedTimer clock;
+    clock.start();
     for (;;) {
         const int result = burn::burn_drive_scan(drives, count);
-        if (result != 0)
+        if (result != 0) {
+            qCInfo(lcDisc) << "drive scan found" << (result > 0 ? *count : 0u) << "drives in" << clock.elapsed()
+                           << "ms";
             return result;
+        }
         if (QCoreApplication::instance())
             QCoreApplication::processEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));

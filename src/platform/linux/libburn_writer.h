@@ -42,6 +42,7 @@ public:
     std::int64_t FreeSectorsOnMedia() override;
     void Write(ImageStream &stream) override;
     bool LastWriteSucceeded() const override { return m_succeeded; }
+    bool LastWriteVerified() const override { return m_succeeded && m_options.verify; }
     void CancelWrite() override;
 
     struct Run;

@@ -77,7 +77,7 @@ public:
 
     // False when this system's IMAPI2 has no read-back verification
     // (IBurnVerification), so the last Write was not verified.
-    bool LastWriteVerified() const { return m_lastWriteVerified; }
+    bool LastWriteVerified() const override { return m_lastWriteSucceeded && m_lastWriteVerified; }
 
 private:
     win::ComPtr<IDiscFormat2Data> m_format;
