@@ -7,6 +7,7 @@
 #include "platform/linux/libburn_library.h"
 #include "platform/linux/libburn_verify.h"
 #include "testsupport.h"
+#include "virtualrecorderwindow.h"
 
 #include <libburn/libburn.h>
 
@@ -35,29 +36,7 @@ QString libburnVersion()
     return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(micro);
 }
 
-// One window on the real service, burning onto `target`.
-struct Bench {
-    explicit Bench(const QString &target, LibburnDiscService::Options options = {}) : service(std::move(options))
-    {
-        qputenv(libburn::virtualRecorderVariable, target.toUtf8());
-        form = std::make_unique<Form1>(Platform{&service, &prompter, &shell, nullptr, &fileDialog});
-        QObject::connect(form->txtStatus, &QLineEdit::textChanged, [this](const QString &text) { statuses << text; });
-    }
-    ~Bench() { qunsetenv(libburn::virtualRecorderVariable); }
-
-    void burn(const QString &image)
-    {
-        form->txtPath->setText(image);
-        form->cmdBurn_Click();
-    }
-
-    LibburnDiscService service;
-    RecordingPrompter prompter;
-    RecordingShell shell;
-    ScriptedFileDialog fileDialog;
-    std::unique_ptr<Form1> form;
-    QStringList statuses;
-};
+using Bench = VirtualRecorderWindow;
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "platform/linux/libburn_disc_service.h"
 #include "platform/linux/libburn_library.h"
 #include "testsupport.h"
+#include "virtualrecorderwindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,27 +21,7 @@ using namespace pelimor::test;
 
 namespace {
 
-// One window on the real service, burning onto `target`.
-struct Bench {
-    explicit Bench(const QString &target)
-    {
-        qputenv(libburn::virtualRecorderVariable, target.toUtf8());
-        form = std::make_unique<Form1>(Platform{&service, &prompter, nullptr, nullptr, nullptr});
-        QObject::connect(form->txtStatus, &QLineEdit::textChanged, [this](const QString &text) { statuses << text; });
-    }
-    ~Bench() { qunsetenv(libburn::virtualRecorderVariable); }
-
-    void burn(const QString &image)
-    {
-        form->txtPath->setText(image);
-        form->cmdBurn_Click();
-    }
-
-    LibburnDiscService service;
-    RecordingPrompter prompter;
-    std::unique_ptr<Form1> form;
-    QStringList statuses;
-};
+using Bench = VirtualRecorderWindow;
 
 // A FUSE file system that stops answering (tests/helpers/stallfs.cpp): an
 // image whose reads hang from a given byte on, and a folder that answers
