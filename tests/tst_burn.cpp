@@ -3,14 +3,12 @@
 // byte for byte.
 #include "mainwindow/form1.h"
 #include "mainwindow/picturebox.h"
-#include "peakmemory.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -53,11 +51,6 @@ private slots:
 
     void imageBytesReachTheRecorderUnchanged_data();
     void imageBytesReachTheRecorderUnchanged();
-    void largeImageIsStreamedNotLoaded();
-
-    void commandsAreDisabledAndCloseRefusedDuringTheWrite();
-    void keyboardBurnEndsWithTheFocusOnBurn_data();
-    void keyboardBurnEndsWithTheFocusOnBurn();
 
 private:
     Message burnOnce();
@@ -392,106 +385,6 @@ void TestBurn::imageBytesReachTheRecorderUnchanged()
     QCOMPARE(sim->disc.bytesWritten, padded);
     QCOMPARE(sim->disc.writtenBytes.left(size), original);
     QCOMPARE(sim->disc.writtenBytes.mid(size), QByteArray(padded - size, '\0'));
-}
-
-void TestBurn::largeImageIsStreamedNotLoaded()
-{
-    const qint64 size = 320LL * 1024 * 1024 + 100;
-    const QString path = writePatternFile(*dir, "large.iso", size);
-    QCryptographicHash expected(QCryptographicHash::Sha256);
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        expected.addData(&f);
-        expected.addData(QByteArray(2048 - 100, '\0'));
-    }
-    form->txtPath->setText(path);
-    const long before = peakRssKiB();
-    QVERIFY2(before > 0, "this system does not report peak memory, so the bound cannot be checked");
-    QCOMPARE(burnOnce().title, QString("Complete"));
-    const long growth = peakRssKiB() - before;
-    QCOMPARE(sim->disc.bytesWritten, size - 100 + 2048);
-    QCOMPARE(sim->disc.writtenSha256, expected.result());
-    QVERIFY2(growth < 32 * 1024, qPrintable(QString("peak memory grew by %1 KiB").arg(growth)));
-}
-
-void TestBurn::commandsAreDisabledAndCloseRefusedDuringTheWrite()
-{
-    form->show();
-    bool checked = false;
-    sim->disc.duringWrite = [&](const WriteProgress &) {
-        if (checked)
-            return;
-        checked = true;
-        QVERIFY(!form->cmdBurn->isEnabled());
-        QVERIFY(!form->cmdBrowse->isEnabled());
-        QVERIFY(form->isBurning());
-        // Pressing Burn again inside the write starts nothing, and a file
-        // dropped now does not replace the image being written.
-        form->cmdBurn_Click();
-        QMimeData dropped;
-        dropped.setUrls({QUrl::fromLocalFile(image + ".other")});
-        QFile(image).copy(image + ".other");
-        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(form.get(), &drop);
-        QVERIFY(!drop.isAccepted());
-        QCOMPARE(form->txtPath->text(), image);
-        QVERIFY(!form->close());
-        QVERIFY(form->isVisible());
-    };
-    // The close asks whether to stop; No (the default) goes on burning.
-    QCOMPARE(burnOnce().title, QString("Complete"));
-    QVERIFY(checked);
-    QCOMPARE(sim->disc.count("Write"), 1);
-    QCOMPARE(sim->disc.count("CancelWrite"), 0);
-    QCOMPARE(sim->prompter.questions.size(), std::size_t(1));
-    QCOMPARE(sim->prompter.questions[0].prompt,
-             QString("A burn is in progress. Stopping now will leave the disc unusable. Stop the burn?"));
-    QCOMPARE(sim->prompter.questions[0].title, QString("PelimorISOBurn"));
-    QVERIFY(form->isVisible());
-    QVERIFY(form->cmdBurn->isEnabled());
-    QVERIFY(form->cmdBrowse->isEnabled());
-    QVERIFY(form->close());
-}
-
-void TestBurn::keyboardBurnEndsWithTheFocusOnBurn_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("failingCall");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("Return") << int(Qt::Key_Return) << ""
-                            << "Complete";
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << ""
-                           << "Complete";
-    QTest::newRow("Space") << int(Qt::Key_Space) << ""
-                           << "Complete";
-    QTest::newRow("failed write") << int(Qt::Key_Return) << "Write"
-                                  << "Burn failed";
-    QTest::newRow("refused disc") << int(Qt::Key_Return) << "IsCurrentMediaSupported"
-                                  << "Burn failed";
-}
-
-void TestBurn::keyboardBurnEndsWithTheFocusOnBurn()
-{
-    QFETCH(int, key);
-    QFETCH(QString, failingCall);
-    QFETCH(QString, title);
-    if (!failingCall.isEmpty())
-        sim->disc.failures[failingCall.toStdString()] = "no answer";
-    form->show();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    form->cmdBurn->setFocus(Qt::TabFocusReason);
-    QWidget *focusDuringWrite = nullptr;
-    sim->disc.duringWrite = [&](const WriteProgress &) { focusDuringWrite = QApplication::focusWidget(); };
-
-    QTest::keyClick(form->cmdBurn, Qt::Key(key));
-    QCOMPARE(sim->prompter.messages.size(), std::size_t(1));
-    QCOMPARE(sim->prompter.last().title, title);
-    if (failingCall.isEmpty()) {
-        // The disabled button could not keep the focus while writing.
-        QVERIFY(focusDuringWrite && focusDuringWrite != form->cmdBurn);
-    }
-    QCOMPARE(QApplication::focusWidget(), form->cmdBurn);
 }
 
 QTEST_MAIN(TestBurn)

@@ -1,6 +1,7 @@
 // The libburn service below the window: the virtual recorder's disc states,
 // how a drive is held and let go of, what a failing image stream does to a
 // burn, and progress reports during Write.
+#include "faultystream.h"
 #include "platform/filestream.h"
 #include "platform/linux/libburn_disc_service.h"
 #include "platform/linux/libburn_library.h"
@@ -26,41 +27,6 @@ QByteArray fileBytes(const QString &path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Serves a pattern of `size` bytes; after `failAfter` bytes it either
-// throws (as a file that cannot be read any more) or simply ends early.
-class FaultyStream : public ImageStream {
-public:
-    enum class Fault { None, Throws, EndsEarly };
-    FaultyStream(std::int64_t size, std::int64_t failAfter, Fault fault)
-        : m_size(size), m_failAfter(failAfter), m_fault(fault)
-    {
-    }
-    std::int64_t size() const override { return m_size; }
-    std::int64_t read(char *buffer, std::int64_t maxBytes) override
-    {
-        ++reads;
-        if (m_fault != Fault::None && m_position >= m_failAfter) {
-            if (m_fault == Fault::Throws)
-                throw ServiceError("the image file '/images/a.iso' ended early or could not be read");
-            return 0;
-        }
-        const std::int64_t n = std::min(maxBytes, m_size - m_position);
-        for (std::int64_t i = 0; i < n; ++i)
-            buffer[i] = static_cast<char>((m_position + i) * 7 % 251);
-        m_position += n;
-        return n;
-    }
-    void rewind() override { m_position = 0; }
-
-    std::atomic<int> reads{0};
-
-private:
-    std::int64_t m_size;
-    std::int64_t m_failAfter;
-    Fault m_fault;
-    std::int64_t m_position = 0;
-};
 
 struct Recorded {
     std::vector<WriteProgress> events;
