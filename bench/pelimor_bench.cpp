@@ -18,6 +18,7 @@
 #include "platform/linux/libburn_disc_service.h"
 #include "platform/linux/libburn_library.h"
 #include "testsupport.h"
+#include "virtualrecorderwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -78,17 +79,14 @@ private:
 
 int runWindow(int argc, char **argv, bool verify, const QString &image, const QString &target)
 {
-    qputenv(libburn::virtualRecorderVariable, target.toUtf8());
     QApplication app(argc, argv);
     LibburnDiscService::Options options;
     options.verify = verify;
-    LibburnDiscService service(options);
     // Boxes are answered at once and kept for the report; nothing is
     // browsed for or started.
-    test::RecordingPrompter prompter;
-    test::RecordingShell shell;
-    test::ScriptedFileDialog fileDialog;
-    Form1 window(Platform{&service, &prompter, &shell, nullptr, &fileDialog});
+    test::VirtualRecorderWindow bench(target, options);
+    Form1 &window = *bench.form;
+    const auto &prompter = bench.prompter;
     window.show();
     window.txtPath->setText(image);
 
@@ -122,13 +120,10 @@ int runWindow(int argc, char **argv, bool verify, const QString &image, const QS
 // and the burn stops before the recorder is touched.
 int runCheck(int argc, char **argv, const QString &image, const QString &target)
 {
-    qputenv(libburn::virtualRecorderVariable, target.toUtf8());
     QApplication app(argc, argv);
-    LibburnDiscService service;
-    test::RecordingPrompter prompter;
-    test::RecordingShell shell;
-    test::ScriptedFileDialog fileDialog;
-    Form1 window(Platform{&service, &prompter, &shell, nullptr, &fileDialog});
+    test::VirtualRecorderWindow bench(target);
+    Form1 &window = *bench.form;
+    const auto &prompter = bench.prompter;
     window.show();
     window.txtPath->setText(image);
 

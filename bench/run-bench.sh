@@ -16,24 +16,8 @@
 # Needs: bash, cmake, a C++ compiler, Qt 6, libburn-dev, GNU time.
 set -euo pipefail
 
-repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$repo/build-bench}
-work=${2:-$(mktemp -d)}
-size_mib=${BENCH_IMAGE_MIB:-1024}
-mkdir -p "$work"
-
-if [ ! -x "$build/bench/pelimor_bench" ]; then
-    cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DPELIMOR_BUILD_BENCH=ON -DPELIMOR_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$build" --target pelimor_bench -j2 >/dev/null
-fi
-bench=$build/bench/pelimor_bench
-export QT_QPA_PLATFORM=offscreen
-
-image=$work/image.iso
+source "$(dirname "$0")/setup-bench.sh" "$@"
 target=$work/target.iso
-echo "generating a ${size_mib} MiB image in $work ..."
-head -c $((size_mib * 1024 * 1024)) /dev/urandom >"$image"
-image_bytes=$(stat -c %s "$image")
 
 # value KEY FILE: the value of a key=value line.
 value() { sed -n "s/^$1=//p" "$2" | head -n1; }

@@ -18,24 +18,8 @@
 # coreutils, GNU time.
 set -euo pipefail
 
-repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$repo/build-bench}
-work=${2:-$(mktemp -d)}
-size_mib=${BENCH_IMAGE_MIB:-1024}
+source "$(dirname "$0")/setup-bench.sh" "$@"
 rounds=${BENCH_ROUNDS:-3}
-mkdir -p "$work"
-
-if [ ! -x "$build/bench/pelimor_bench" ]; then
-    cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release -DPELIMOR_BUILD_BENCH=ON -DPELIMOR_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$build" --target pelimor_bench -j2 >/dev/null
-fi
-bench=$build/bench/pelimor_bench
-export QT_QPA_PLATFORM=offscreen
-
-image=$work/image.iso
-echo "generating a ${size_mib} MiB image in $work ..."
-head -c $((size_mib * 1024 * 1024)) /dev/urandom >"$image"
-image_bytes=$(stat -c %s "$image")
 # A published checksum that does not match: the check hashes the whole
 # image and stops the burn before the (virtual) recorder is touched.
 printf '%064d  image.iso\n' 0 >"$work/SHA256SUMS"
