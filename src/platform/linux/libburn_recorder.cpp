@@ -1,12 +1,11 @@
 #include "platform/linux/libburn_recorder.h"
 
+#include "platform/linux/libburn_event_pump.h"
 #include "platform/linux/libburn_library.h"
 #include "platform/log.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -37,40 +36,6 @@ std::string persistentAddress(const std::string &address)
     if (burn::burn_drive_convert_fs_adr(mutableAddress.data(), converted) == 1)
         return converted;
     return address;
-}
-
-// Runs `work` on a thread of its own while the caller's event loop keeps
-// turning (the window repaints and answers), and hands back its result or
-// exception. Taking a drive can take seconds: closing the tray, spinning
-// the disc up, waiting for a busy device.
-template <typename Work> auto keepingEventsAlive(Work work) -> decltype(work())
-{
-    std::optional<decltype(work())> result;
-    std::exception_ptr error;
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        try {
-            result.emplace(work());
-        } catch (...) {
-            error = std::current_exception();
-        }
-        done = true;
-    });
-    if (QCoreApplication::instance()) {
-        QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (done)
-                loop.quit();
-        });
-        poll.start(20);
-        if (!done)
-            loop.exec();
-    }
-    worker.join();
-    if (error)
-        std::rethrow_exception(error);
-    return std::move(*result);
 }
 
 // burn_drive_scan only starts a scan on its own thread and answers 0 until

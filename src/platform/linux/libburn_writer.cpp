@@ -1,14 +1,12 @@
 #include "platform/linux/libburn_writer.h"
 
+#include "platform/linux/libburn_event_pump.h"
 #include "platform/linux/libburn_library.h"
 #include "platform/linux/libburn_progress.h"
 #include "platform/linux/libburn_recorder.h"
 #include "platform/linux/libburn_write_job.h"
 #include "platform/sleeplock.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -29,55 +27,12 @@ struct Writer::Run {
 
 namespace {
 
-constexpr std::chrono::milliseconds pollInterval(100);
-
 Recorder &libburnRecorder(DiscRecorder &recorder)
 {
     auto *ours = dynamic_cast<Recorder *>(&recorder);
     if (!ours)
         throw ServiceError("the recorder belongs to another disc service");
     return *ours;
-}
-
-// Turns the caller's event loop until done() holds, calling tick() about
-// ten times a second. False when the loop was ended from outside (the
-// application is quitting) first. An exception from tick() ends the wait
-// and is rethrown here, never through Qt's event loop.
-bool pumpUntil(const std::function<bool()> &done, const std::function<void()> &tick)
-{
-    std::exception_ptr error;
-    const auto guardedTick = [&] {
-        try {
-            tick();
-        } catch (...) {
-            error = std::current_exception();
-        }
-    };
-    guardedTick();
-    if (error)
-        std::rethrow_exception(error);
-    if (done())
-        return true;
-    if (!QCoreApplication::instance()) {
-        while (!done() && !error) {
-            std::this_thread::sleep_for(pollInterval);
-            guardedTick();
-        }
-    } else {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setInterval(pollInterval);
-        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-            guardedTick();
-            if (error || done())
-                loop.quit();
-        });
-        timer.start();
-        loop.exec();
-    }
-    if (error)
-        std::rethrow_exception(error);
-    return done();
 }
 
 // One Write, from the first check to the verified disc. Throws ServiceError
