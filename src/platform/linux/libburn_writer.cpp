@@ -7,7 +7,6 @@
 #include "platform/linux/libburn_write_job.h"
 #include "platform/sleeplock.h"
 
-
 #include <algorithm>
 #include <chrono>
 #include <exception>
