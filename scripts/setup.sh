@@ -18,8 +18,11 @@ install_packages() {
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     local started=$SECONDS
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # Two scripts installing at once wait for each other instead of failing
+    # on apt's lock.
+    local wait_lock=(-o DPkg::Lock::Timeout=600)
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get "${wait_lock[@]}" update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get "${wait_lock[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     echo "Installed in $((SECONDS - started)) s"
 }
 
