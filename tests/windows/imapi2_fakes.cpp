@@ -112,7 +112,11 @@ HRESULT Recorder::EjectMedia()
 HRESULT Recorder::InitializeDiscRecorder(BSTR id)
 {
     initializedWith.assign(id, SysStringLen(id));
-    return initializedWith.empty() ? E_INVALIDARG : S_OK;
+    if (initializedWith.empty())
+        return E_INVALIDARG;
+    if (initialized)
+        initialized(*this);
+    return S_OK;
 }
 
 HRESULT Recorder::get_VendorId(BSTR *value)
@@ -220,6 +224,8 @@ HRESULT Format::put_ClientName(BSTR value)
 
 HRESULT Format::Write(IStream *data)
 {
+    if (writeWith)
+        return writeWith(*this, data);
     STATSTG stat{};
     if (FAILED(data->Stat(&stat, STATFLAG_NONAME)))
         return E_INVALIDARG;

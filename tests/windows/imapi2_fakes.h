@@ -102,6 +102,9 @@ struct Recorder final : public IDiscRecorder2 {
     std::wstring vendor, product, revision;
     std::vector<std::wstring> volumes;
     int ejects = 0;
+    // Runs after InitializeDiscRecorder: the stand-in service fills in the
+    // recorder the identifier names.
+    std::function<void(Recorder &)> initialized;
     void *find(REFIID iid);
     FAKE_DISPATCH_STUBS
     HRESULT STDMETHODCALLTYPE EjectMedia() override;
@@ -148,6 +151,9 @@ struct Format final : public IDiscFormat2Data,
     int cancels = 0;
     IDispatch *sink = nullptr; // the advised event sink
     int advised = 0, unadvised = 0;
+    // When set, Write hands the stream to it instead of reading it here: the
+    // stand-in service under Wine burns the way IMAPI2 does (service_burn.h).
+    std::function<HRESULT(Format &, IStream *)> writeWith;
 
     void *find(REFIID iid);
     // Raises one Update through Invoke, as an event source does.
