@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Eject CD/DVD after burn</source>
-        <translation>CD/DVD nach dem Brennen auswerfen</translation>
+        <translation>Nach dem Brennen auswerfen</translation>
     </message>
     <message>
         <source>%1 | Pelimor ISO Burn | ver. %2.%3.%4</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Eject CD/DVD after burn</source>
-        <translation>Expulsar el CD/DVD al terminar</translation>
+        <translation>Expulsar CD/DVD al terminar</translation>
     </message>
     <message>
         <source>%1 | Pelimor ISO Burn | ver. %2.%3.%4</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Eject CD/DVD after burn</source>
-        <translation>Éjecter le CD/DVD après gravure</translation>
+        <translation>Éjecter le disque à la fin</translation>
     </message>
     <message>
         <source>%1 | Pelimor ISO Burn | ver. %2.%3.%4</source>

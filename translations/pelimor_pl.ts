@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Eject CD/DVD after burn</source>
-        <translation>Wysuń płytę CD/DVD po nagraniu</translation>
+        <translation>Wysuń płytę po nagraniu</translation>
     </message>
     <message>
         <source>%1 | Pelimor ISO Burn | ver. %2.%3.%4</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Eject CD/DVD after burn</source>
-        <translation>Виштовхнути CD/DVD після запису</translation>
+        <translation>Вийняти CD/DVD після запису</translation>
     </message>
     <message>
         <source>%1 | Pelimor ISO Burn | ver. %2.%3.%4</source>
