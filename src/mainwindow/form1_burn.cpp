@@ -337,6 +337,14 @@ void Form1::showStatus(const WriteProgress &progress)
         break;
     case WriteAction::Verifying:
         status = tr("Verifying the data.");
+        // Reading back a DVD or BD takes as long as writing it: where the
+        // service says which sector it has verified, show how far it is.
+        if (progress.SectorCount > 0 && progress.LastWrittenLba > progress.StartLba) {
+            const QLocale locale;
+            const double share = static_cast<double>(progress.LastWrittenLba - progress.StartLba) /
+                                 static_cast<double>(progress.SectorCount);
+            status += QLatin1Char(' ') + locale.toString(share * 100.0, 'f', 2) + locale.percent();
+        }
         break;
     default:
         status = tr("Unknown action: %1").arg(static_cast<int>(progress.CurrentAction));
