@@ -136,6 +136,18 @@
         <translation>Płyta nie została ponownie odczytana i porównana z obrazem: usługa nagrywania płyt na tym komputerze nie umożliwia weryfikacji nagrania.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>Zatrzymanie przyszło za późno: nagrywanie już się zakończyło, a płyta została odczytana i zgadza się z obrazem.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>Zatrzymanie przyszło za późno: nagrywanie już się zakończyło.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>Nagrywarka nie wysunęła płyty: wyjmij ją ręcznie.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Gotowe</translation>
     </message>

@@ -136,6 +136,18 @@
         <translation>Диск не был прочитан повторно и сверен с образом: служба записи дисков на этом компьютере не умеет проверять запись.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>Остановка пришла слишком поздно: запись уже завершилась, диск был прочитан и совпадает с образом.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>Остановка пришла слишком поздно: запись уже завершилась.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>Привод не извлёк диск: извлеките его вручную.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Готово</translation>
     </message>

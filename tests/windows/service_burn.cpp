@@ -146,9 +146,8 @@ private:
         m_args.remaining = m_args.total > m_args.elapsed ? m_args.total - m_args.elapsed : 0;
         if (m_how.fault == ServiceBurn::Fault::DropUpdates)
             return false;
-        const int before = m_format.cancels;
         m_format.raise(m_args);
-        return m_format.cancels != before;
+        return m_format.cancelled;
     }
 
     const ServiceBurn &m_how;
@@ -167,6 +166,8 @@ HRESULT ServiceBurn::operator()(Format &format, IStream *image) const
         return E_INVALIDARG;
     format.streamSize = stat.cbSize.QuadPart;
     format.bytesRead = 0;
+    format.cancelled = false;
+    format.writeCaller = GetCurrentThreadId();
     HRESULT result = E_UNEXPECTED;
     std::thread worker([&] {
         const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);

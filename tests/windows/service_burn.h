@@ -3,7 +3,10 @@
 // pumping the caller's messages, while a thread of the service's own reads
 // the image, writes its bytes to a file that plays the disc and raises the
 // Update events on the raw sink pointer. A stop takes effect only when
-// CancelWrite is called from inside an Update, as the service documents it.
+// CancelWrite is called from inside an Update, as the service documents it
+// (Format::CancelWrite). Format::Write does the same for the in-process
+// tests without a disc file, pacing or the whole row of phases; this one is
+// what a person watching the window sees.
 #pragma once
 
 #include "imapi2_fakes.h"
