@@ -95,8 +95,12 @@ void World::note(const std::wstring &line)
 {
     if (m_config.log.empty())
         return;
-    if (FILE *file = _wfopen(m_config.log.c_str(), L"a")) {
-        std::fputws((line + L"\n").c_str(), file);
+    // The lines are plain ASCII; the test reads them on Linux.
+    std::string narrow;
+    for (const wchar_t c : line)
+        narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    if (FILE *file = _wfopen(m_config.log.c_str(), L"ab")) {
+        std::fputs((narrow + "\n").c_str(), file);
         std::fclose(file);
     }
 }

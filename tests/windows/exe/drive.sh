@@ -23,19 +23,11 @@ version=$(sed -n -E 's/^set\(PELIMOR_VERSION ([0-9.]+)\)/\1/p' "$repo_root/cmake
 website=$(sed -n -E 's/^set\(PELIMOR_WEBSITE "(.*)"\)/\1/p' "$repo_root/cmake/version.cmake")
 caption="$website | Pelimor ISO Burn | ver. $version"
 started=$SECONDS
-# The old backend calls the service's Write on the window's thread and
-# relies on Write pumping its messages, which the real service (and so the
-# stand-in) does not do: while it writes, the window cannot repaint or ask
-# the stop question. Those checks are then reported, not failed.
-live_window=required
-if grep -q 'hr = m_format->Write(image.get());' "$repo_root/src/platform/windows/imapi2_data_writer.cpp" 2>/dev/null; then
-    live_window=unproven
-fi
-
 work=$(mktemp -d "${TMPDIR:-/tmp}/pelimor-wine-run.XXXXXX")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 # The design's texts are English; Wine takes the user's language from these.
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset LANGUAGE
 cleanup() {
     "$wineserver" -k >/dev/null 2>&1 || true
     [ -z "${screen_pid:-}" ] || kill "$screen_pid" 2>/dev/null || true
@@ -52,6 +44,8 @@ cp "$helpers/drive_helper.exe" "$helpers/imapi2_standin.dll" "$helpers/start mar
 helper_exe=$work/tools/drive_helper.exe
 browser_log=$work/browser.txt
 
+# The open dialog starts in the current folder.
+cd "$work"
 start_screen
 prepare_prefix
 start_watching
@@ -105,10 +99,9 @@ source "$here/drive_refusals.sh"
 stop_watching
 if [ -n "$pictures" ]; then
     mkdir -p "$pictures"
-    cp "$work"/windows-*.png "$pictures/" 2>/dev/null || true
+    cp "$work"/windows-*.png "$work"/failure-*.png "$pictures/" 2>/dev/null || true
 fi
 say "wine run took $((SECONDS - started)) s"
-[ "$unproven" -eq 0 ] || echo "wine run: $unproven checks NOT PROVEN with this backend" >&2
 if [ "$failures" -ne 0 ]; then
     echo "wine run: $failures checks FAILED" >&2
     exit 1

@@ -4,16 +4,20 @@
 //                                 changes caption or goes, with its client
 //                                 size, and every text put on the clipboard
 //                                 (a message box copies its title and prompt
-//                                 there on Ctrl+C), until the file STOP exists
-//   drive_helper locate CAPTION   brings that window forward and prints its
+//                                 there on Ctrl+C), until the file STOP exists;
+//                                 each line ends with the window's handle
+//   drive_helper locate WINDOW    brings that window forward and prints its
 //                                 client area on the screen: x y width height
-//   drive_helper frame CAPTION    prints that window's frame on the screen
-//   drive_helper combos CAPTION   prints the items of that window's combo boxes
+//   drive_helper frame WINDOW     prints that window's frame on the screen
+//   drive_helper combos WINDOW    prints the items of that window's combo boxes
+//                                 (WINDOW: a caption, or a handle "#hex")
 //   drive_helper record FILE ...  appends the rest of its command line to FILE:
 //                                 the stand-in browser
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cwchar>
 #include <map>
 #include <string>
 
@@ -52,8 +56,17 @@ std::wstring captionOf(HWND window)
 
 struct Seen {
     std::wstring caption;
-    bool current = false;
+    bool logged = false, current = false;
 };
+
+// A window named by its caption, or by its handle as the log gives it
+// ("#" and hexadecimal digits): Wine's open dialog has no caption.
+HWND windowNamed(const wchar_t *name)
+{
+    if (name[0] == L'#')
+        return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::wcstoull(name + 1, nullptr, 16)));
+    return FindWindowW(nullptr, name);
+}
 
 BOOL CALLBACK collect(HWND window, LPARAM context)
 {
@@ -63,17 +76,16 @@ BOOL CALLBACK collect(HWND window, LPARAM context)
     if (process == GetCurrentProcessId() || !IsWindowVisible(window))
         return TRUE;
     const std::wstring caption = captionOf(window);
-    if (caption.empty())
-        return TRUE;
     Seen &entry = seen[window];
     entry.current = true;
-    if (entry.caption != caption) {
+    if (!entry.logged || entry.caption != caption) {
         RECT client{};
         GetClientRect(window, &client);
-        const bool renamed = !entry.caption.empty();
+        std::printf("%s\t%s\t%ldx%ld\t#%llx\n", entry.logged ? "renamed" : "shown", oneLine(caption).c_str(),
+                    client.right, client.bottom,
+                    static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
+        entry.logged = true;
         entry.caption = caption;
-        std::printf("%s\t%s\t%ldx%ld\n", renamed ? "renamed" : "shown", oneLine(caption).c_str(), client.right,
-                    client.bottom);
     }
     return TRUE;
 }
@@ -95,7 +107,7 @@ std::wstring clipboardText()
 
 int watch(const wchar_t *log, const wchar_t *stop)
 {
-    if (!_wfreopen(log, L"w", stdout))
+    if (!_wfreopen(log, L"wb", stdout))
         return 2;
     std::map<HWND, Seen> seen;
     DWORD clipboard = GetClipboardSequenceNumber();
@@ -108,7 +120,8 @@ int watch(const wchar_t *log, const wchar_t *stop)
                 ++it;
                 continue;
             }
-            std::printf("gone\t%s\n", oneLine(it->second.caption).c_str());
+            std::printf("gone\t%s\t\t#%llx\n", oneLine(it->second.caption).c_str(),
+                        static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(it->first)));
             it = seen.erase(it);
         }
         const DWORD now = GetClipboardSequenceNumber();
@@ -124,7 +137,7 @@ int watch(const wchar_t *log, const wchar_t *stop)
 
 int locate(const wchar_t *caption)
 {
-    HWND window = FindWindowW(nullptr, caption);
+    HWND window = windowNamed(caption);
     if (!window)
         return 1;
     SetForegroundWindow(window);
@@ -138,7 +151,7 @@ int locate(const wchar_t *caption)
 
 int frame(const wchar_t *caption)
 {
-    HWND window = FindWindowW(nullptr, caption);
+    HWND window = windowNamed(caption);
     RECT rect{};
     if (!window || !GetWindowRect(window, &rect))
         return 1;
@@ -164,7 +177,7 @@ BOOL CALLBACK printItems(HWND child, LPARAM)
 
 int combos(const wchar_t *caption)
 {
-    HWND window = FindWindowW(nullptr, caption);
+    HWND window = windowNamed(caption);
     if (!window)
         return 1;
     EnumChildWindows(window, printItems, 0);
@@ -176,7 +189,7 @@ int record(const wchar_t *file, int count, wchar_t **words)
     std::wstring line;
     for (int i = 0; i < count; ++i)
         line += (i ? L" " : L"") + std::wstring(words[i]);
-    FILE *out = _wfopen(file, L"a");
+    FILE *out = _wfopen(file, L"ab");
     if (!out)
         return 2;
     std::fprintf(out, "%s\n", utf8(line).c_str());

@@ -4,23 +4,13 @@
 
 say() { echo "wine run: $*"; }
 failures=0
+# A failed check also keeps a picture of the screen as it was then.
 fail() {
     echo "wine run: FAILED: $*" >&2
     failures=$((failures + 1))
+    [ -z "${DISPLAY:-}" ] || import -window root "$work/failure-$failures.png" 2>/dev/null || true
 }
 pass() { echo "wine run: ok: $*"; }
-# A check that needs the window's thread free while Write runs. Until the
-# backend moves the burn off that thread it cannot pass, and is reported as
-# not proven instead of failing the run (live_window=unproven, drive.sh).
-unproven=0
-live_fail() {
-    if [ "${live_window:-required}" = required ]; then
-        fail "$@"
-    else
-        echo "wine run: NOT PROVEN (the backend still runs Write on the window's thread): $*" >&2
-        unproven=$((unproven + 1))
-    fi
-}
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
@@ -42,6 +32,9 @@ prepare_prefix() {
     "$wine" wineboot --init >/dev/null 2>&1
     "$wineserver" -w
     "$wine" winecfg -v win10 >/dev/null 2>&1
+    # Wine's own fonts (Marlett draws the title bars' buttons), which this
+    # Wine does not take from its data folder by itself.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     local browser
     browser=$(reg_string "\"$(winpath "$helper_exe")\" record \"$(winpath "$browser_log")\" \"%1\"")
     cat >"$work/prefix.reg" <<EOF
