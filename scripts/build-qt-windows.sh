@@ -27,8 +27,8 @@ install_packages g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64
 toolchain=$repo_root/cmake/qt-windows-toolchain.cmake
 cache=${PELIMOR_QT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/pelimor-iso-burn/qt-windows}
 mkdir -p "$cache"
-# What an interrupted run left behind.
-find "$cache" -maxdepth 1 -name 'tmp.*' -mmin +120 -exec rm -rf {} +
+# What an interrupted run left behind (a build takes well under a day).
+find "$cache" -maxdepth 1 -name 'tmp.*' -mmin +1440 -exec rm -rf {} +
 
 installed() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null; }
 qt_version=$(installed qt6-base-dev)
