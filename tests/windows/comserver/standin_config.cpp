@@ -75,6 +75,7 @@ Config configFromEnvironment()
     config.nextWritable = number(L"PELIMOR_STANDIN_NEXT_WRITABLE", 0);
     config.recorderSupported = number(L"PELIMOR_STANDIN_RECORDER_SUPPORTED", 1) != 0;
     config.mediaSupported = number(L"PELIMOR_STANDIN_MEDIA_SUPPORTED", 1) != 0;
+    config.mediaPresent = number(L"PELIMOR_STANDIN_MEDIA_PRESENT", 1) != 0;
     config.burn.disc = variable(L"PELIMOR_STANDIN_DISC");
     config.burn.writeMilliseconds = static_cast<unsigned>(number(L"PELIMOR_STANDIN_BURN_MS", 3000));
     config.burn.verifyMilliseconds = config.burn.writeMilliseconds / 2;
@@ -144,6 +145,7 @@ IUnknown *World::newWriter()
     writer->nextWritable = m_config.nextWritable;
     writer->recorderSupported = m_config.recorderSupported;
     writer->mediaSupported = m_config.mediaSupported;
+    writer->mediaPresent = m_config.mediaPresent;
     writer->writeWith = [this](fakes::Format &format, IStream *image) {
         note(L"write started");
         const HRESULT hr = m_config.burn(format, image);

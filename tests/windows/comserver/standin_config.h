@@ -7,6 +7,7 @@
 //   PELIMOR_STANDIN_MEDIA_STATE        the writer's media state (2)
 //   PELIMOR_STANDIN_RECORDER_SUPPORTED 0 refuses the recorder (1)
 //   PELIMOR_STANDIN_MEDIA_SUPPORTED    0 refuses the disc (1)
+//   PELIMOR_STANDIN_MEDIA_PRESENT      0 empties the tray (1)
 //   PELIMOR_STANDIN_NEXT_WRITABLE      the next writable address (0)
 //   PELIMOR_STANDIN_DISC               the file that plays the disc
 //   PELIMOR_STANDIN_BURN_MS            how long writing the image takes (3000);
@@ -33,7 +34,7 @@ struct RecorderInfo {
 struct Config {
     std::vector<RecorderInfo> recorders;
     LONG mediaState = 2, nextWritable = 0;
-    bool recorderSupported = true, mediaSupported = true;
+    bool recorderSupported = true, mediaSupported = true, mediaPresent = true;
     fakes::ServiceBurn burn;
     std::wstring log;
 };

@@ -5,7 +5,6 @@
 # Client-area points of the controls (their designed twips / 15).
 at_burn=(344 248)
 at_browse=(394 198)
-at_path=(192 197)
 at_status=(212 79)
 at_about=(45 267)
 first_row=(14 128 380 14) # x y width height, below the list's header

@@ -35,6 +35,10 @@ refusal "media state 4" "Media status - 4" "Insert a new/blank CD! Please insert
 refusal "no supported disc" "Media not supported" \
     "No CD in drive or current media not support. Please insert a blank CD and try again." \
     PELIMOR_STANDIN_MEDIA_SUPPORTED=0
+# Since Windows 7 an empty tray is an error of IsCurrentMediaSupported.
+refusal "empty tray" "Media not supported" \
+    "No CD in drive or current media not support. Please insert a blank CD and try again." \
+    PELIMOR_STANDIN_MEDIA_PRESENT=0
 refusal "recorder not supported" "Recorder not supported" "Recorder not support. Try another CDROM drive." \
     PELIMOR_STANDIN_RECORDER_SUPPORTED=0
 refusal "write failure" "Burn failed" "The burn did not complete: " PELIMOR_STANDIN_FAULT=write-error
