@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>停止が間に合いませんでした。書き込みはすでに完了しており、ディスクは読み戻されてイメージと一致しました。</translation>
+        <translation>停止が間に合いませんでした。書き込みはすでに完了しており、ディスクを読み返してイメージと一致することを確認しました。</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>

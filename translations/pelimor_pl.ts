@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>Zatrzymanie przyszło za późno: nagrywanie już się zakończyło, a płyta została odczytana i zgadza się z obrazem.</translation>
+        <translation>Za późno na zatrzymanie: nagrywanie już się zakończyło, a płyta została odczytana i zgadza się z obrazem.</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>Zatrzymanie przyszło za późno: nagrywanie już się zakończyło.</translation>
+        <translation>Za późno na zatrzymanie: nagrywanie już się zakończyło.</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>

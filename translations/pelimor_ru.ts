@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>Остановка пришла слишком поздно: запись уже завершилась, диск был прочитан и совпадает с образом.</translation>
+        <translation>Остановить запись не удалось: она уже завершилась, диск прочитан повторно и совпадает с образом.</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>Остановка пришла слишком поздно: запись уже завершилась.</translation>
+        <translation>Остановить запись не удалось: она уже завершилась.</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>

@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>Зупинка надійшла надто пізно: запис уже завершився, диск було прочитано, і він збігається з образом.</translation>
+        <translation>Зупинити запис не вдалося: його вже завершено, диск прочитано повторно, і він збігається з образом.</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>Зупинка надійшла надто пізно: запис уже завершився.</translation>
+        <translation>Зупинити запис не вдалося: його вже завершено.</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>

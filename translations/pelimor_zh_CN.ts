@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>停止得太晚：刻录已经完成，光盘已回读并与映像一致。</translation>
+        <translation>停止请求来得太晚：刻录已经完成，光盘已回读并与映像一致。</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>停止得太晚：刻录已经完成。</translation>
+        <translation>停止请求来得太晚：刻录已经完成。</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>
