@@ -5,6 +5,7 @@
 #include "mainwindow/picturebox.h"
 #include "platform/filestream.h"
 #include "platform/prompter.h"
+#include "platform/recorder_lock.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -131,7 +132,24 @@ void Form1::cmdBurn_Click()
     }
 
     const std::string recorderId = row->text(0).toStdString();
+    // Taken before anything touches the drive: a recorder that another copy
+    // of the program is writing is refused at once, and that burn goes on
+    // undisturbed.
+    std::unique_ptr<RecorderLock> recorderLock;
+    if (m_platform.recorderLocks) {
+        recorderLock = m_platform.recorderLocks->tryLock(recorderId);
+        if (!recorderLock) {
+            prompter->MsgBox(this,
+                             QStringLiteral("The burn did not complete: the recorder is being written by another "
+                                            "Pelimor ISO Burn window. Wait until that burn has finished, or choose "
+                                            "another recorder."),
+                             MsgIcon::Critical, QStringLiteral("Burn failed"));
+            return;
+        }
+    }
     const auto ended = qScopeGuard([this] { burnEnded(); }); // runs after the guard has re-enabled the commands
+    beginDesktopRun(path, *row);
+    const auto desktopEnded = qScopeGuard([this] { endDesktopRun(); });
     if (!checkImage(path))
         return;
     m_stopRequested = false;
@@ -146,8 +164,8 @@ void Form1::cmdBurn_Click()
             // service made of it.
             const QString reason =
                 m_stopRequested ? QString::fromLatin1(stoppedReason) : QString::fromUtf8(error.what());
-            prompter->MsgBox(this, QStringLiteral("The burn did not complete: ") + reason, MsgIcon::Critical,
-                             QStringLiteral("Burn failed"));
+            m_platform.prompter->MsgBox(this, QStringLiteral("The burn did not complete: ") + reason, MsgIcon::Critical,
+                                        QStringLiteral("Burn failed"));
         }
     }
     // The user closed the window to stop the burn.
@@ -254,6 +272,12 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
         return;
     }
 
+    // Only for the speed's "x"; a service that cannot tell loses nothing.
+    try {
+        m_mediaKind = writer.CurrentMediaKind();
+    } catch (const ServiceError &) {
+        m_mediaKind = MediaKind::Unknown;
+    }
     stopIfAsked();
     writer.Write(*stream);
     stopIfAsked(); // a stop that came too late to cancel anything is still no success
@@ -276,6 +300,10 @@ void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)
 {
     m_writerReported = true;
     showStatus(progress);
+    showSpeed(progress);
+    if ((progress.CurrentAction == WriteAction::WritingData || progress.CurrentAction == WriteAction::Verifying) &&
+        progress.SectorCount > 0)
+        showDesktopShare(static_cast<double>(progress.LastWrittenLba - progress.StartLba) / progress.SectorCount);
 }
 
 void Form1::showStatus(const WriteProgress &progress)

@@ -12,12 +12,15 @@ set(PELIMOR_BACKEND_SOURCES
   ${_dir}/imapi2_disc_service.cpp ${_dir}/imapi2_disc_service.h
   ${_dir}/imapi2_errors.cpp ${_dir}/imapi2_errors.h
   ${_dir}/imapi2_events.cpp ${_dir}/imapi2_events.h
+  ${_dir}/recorder_lock_windows.cpp ${_dir}/recorder_lock_windows.h
   ${_dir}/registry_windows.cpp ${_dir}/registry_windows.h
   ${_dir}/shell_win32.cpp ${_dir}/shell_win32.h
-  ${_dir}/sleep_lock_windows.cpp ${_dir}/sleep_lock_windows.h)
+  ${_dir}/sleep_lock_windows.cpp ${_dir}/sleep_lock_windows.h
+  ${_dir}/taskbar_button_windows.cpp ${_dir}/taskbar_button_windows.h)
 # The default platform objects and the Qt adapter of the shell.
 set(PELIMOR_BACKEND_WIRING_SOURCES
   ${_dir}/defaults_windows.cpp
+  ${_dir}/windows_desktop.cpp ${_dir}/windows_desktop.h
   ${_dir}/windows_shell.cpp ${_dir}/windows_shell.h)
 
 # The executable's version and icon resource. It includes the generated
