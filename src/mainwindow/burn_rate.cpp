@@ -1,5 +1,6 @@
 #include "mainwindow/burn_rate.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -97,15 +98,15 @@ QString BurnRate::text(MediaKind kind) const
     if (!rate)
         return {};
     const QLocale locale;
-    QString text = locale.toString(*rate / 1e6, 'f', 1) + QStringLiteral(" MB/s");
-    if (const auto oneX = oneXBytesPerSecond(kind))
-        text += QStringLiteral(" (") + locale.toString(*rate / *oneX, 'f', 1) + QStringLiteral("x)");
-    if (const auto left = secondsLeft()) {
-        if (*left < 60)
-            text += QStringLiteral(", less than a minute left");
-        else
-            text += QStringLiteral(", about %1 min left").arg(locale.toString((*left + 30) / 60));
-    }
+    const QString megabytes = locale.toString(*rate / 1e6, 'f', 1);
+    const auto oneX = oneXBytesPerSecond(kind);
+    QString text = oneX ? QCoreApplication::translate("pelimor::BurnRate", "%1 MB/s (%2x)")
+                              .arg(megabytes, locale.toString(*rate / *oneX, 'f', 1))
+                        : QCoreApplication::translate("pelimor::BurnRate", "%1 MB/s").arg(megabytes);
+    if (const auto left = secondsLeft())
+        text = *left < 60 ? QCoreApplication::translate("pelimor::BurnRate", "%1, less than a minute left").arg(text)
+                          : QCoreApplication::translate("pelimor::BurnRate", "%1, about %2 min left")
+                                .arg(text, locale.toString((*left + 30) / 60));
     return text;
 }
 

@@ -21,7 +21,7 @@
 namespace pelimor {
 namespace {
 
-const char *const statusDescription = "What the recorder is doing";
+const char *const statusDescription = QT_TRANSLATE_NOOP("pelimor::Form1", "What the recorder is doing");
 
 // Sees the box that ends a run go by, just before it is shown.
 class RunPrompter : public MessagePrompter {
@@ -58,21 +58,22 @@ void Form1::describeControls()
         const char *name;
         const char *description;
     };
+    // The product's name is a name and stays as it is.
     const Description descriptions[] = {
-        {cmdBurn, "Burn", "Write the image file to the disc in the selected recorder"},
-        {cmdBrowse, "Browse for ISO file", "Choose the image file to burn"},
-        {Picture2, "About", "Version and licence of Pelimor ISO Burn"},
-        {picHelp, "Help", "Open the support page in the web browser"},
-        {ListView1, "Recorders", "The CD/DVD recorders that can write a disc"},
-        {txtPath, "Image file", "The ISO image file that will be burnt"},
-        {chkEject, "Eject CD/DVD after burn", ""},
-        {txtStatus, "Burn status", statusDescription},
+        {cmdBurn, QT_TR_NOOP("Burn"), QT_TR_NOOP("Write the image file to the disc in the selected recorder")},
+        {cmdBrowse, QT_TR_NOOP("Browse for ISO file"), QT_TR_NOOP("Choose the image file to burn")},
+        {Picture2, QT_TR_NOOP("About"), QT_TR_NOOP("Version and licence of Pelimor ISO Burn")},
+        {picHelp, QT_TR_NOOP("Help"), QT_TR_NOOP("Open the support page in the web browser")},
+        {ListView1, QT_TR_NOOP("Recorders"), QT_TR_NOOP("The CD/DVD recorders that can write a disc")},
+        {txtPath, QT_TR_NOOP("Image file"), QT_TR_NOOP("The ISO image file that will be burnt")},
+        {chkEject, QT_TR_NOOP("Eject CD/DVD after burn"), ""},
+        {txtStatus, QT_TR_NOOP("Burn status"), statusDescription},
         {Picture1, "Pelimor ISO Burn", ""},
-        {Picture3, "Pelimor ISO Burn logo", ""},
+        {Picture3, QT_TR_NOOP("Pelimor ISO Burn logo"), ""},
     };
     for (const auto &d : descriptions) {
-        d.control->setAccessibleName(QString::fromUtf8(d.name));
-        d.control->setAccessibleDescription(QString::fromUtf8(d.description));
+        d.control->setAccessibleName(tr(d.name));
+        d.control->setAccessibleDescription(*d.description ? tr(d.description) : QString());
     }
     Picture2->setActsAsButton(true);
     picHelp->setActsAsButton(true);
@@ -196,10 +197,10 @@ void Form1::desktopRunEnding(const QString &boxTitle)
     if (m_runEnding)
         return;
     m_runEnding = true;
-    const bool complete = boxTitle == QStringLiteral("Complete");
+    const bool complete = boxTitle == tr("Complete");
     // Speed figures of a write that is over would only mislead.
     txtStatus->setToolTip(QString());
-    txtStatus->setAccessibleDescription(QString::fromLatin1(statusDescription));
+    txtStatus->setAccessibleDescription(tr(statusDescription));
     if (!m_platform.desktop)
         return;
     m_desktopState = complete ? Desktop::Progress::None : Desktop::Progress::Error;
@@ -210,10 +211,11 @@ void Form1::desktopRunEnding(const QString &boxTitle)
         return;
     m_urgent = true;
     m_platform.desktop->setUrgent(*this, true);
-    QString body = m_runImage + QStringLiteral(" on ") + m_runDrive;
-    if (!complete && boxTitle != QStringLiteral("Burn failed"))
-        body += QStringLiteral(": ") + boxTitle;
-    m_platform.desktop->notify(*this, complete ? QStringLiteral("Burn complete") : QStringLiteral("Burn failed"), body);
+    // A refusal's own title says more than "Burn failed" alone.
+    const QString body = complete || boxTitle == tr("Burn failed")
+                             ? tr("%1 on %2").arg(m_runImage, m_runDrive)
+                             : tr("%1 on %2: %3").arg(m_runImage, m_runDrive, boxTitle);
+    m_platform.desktop->notify(*this, complete ? tr("Burn complete") : tr("Burn failed"), body);
 }
 
 void Form1::endDesktopRun()
@@ -221,7 +223,7 @@ void Form1::endDesktopRun()
     m_platform.prompter = m_outerPrompter;
     m_runPrompter.reset();
     txtStatus->setToolTip(QString());
-    txtStatus->setAccessibleDescription(QString::fromLatin1(statusDescription));
+    txtStatus->setAccessibleDescription(tr(statusDescription));
     // Whatever the run showed (the error state stays while its box is up)
     // goes once the user has been told.
     if (m_platform.desktop && m_desktopState != Desktop::Progress::None) {
@@ -237,7 +239,7 @@ void Form1::showSpeed(const WriteProgress &progress)
     if (text == txtStatus->toolTip())
         return;
     txtStatus->setToolTip(text);
-    txtStatus->setAccessibleDescription(text.isEmpty() ? QString::fromLatin1(statusDescription) : text);
+    txtStatus->setAccessibleDescription(text.isEmpty() ? tr(statusDescription) : text);
 }
 
 } // namespace pelimor
