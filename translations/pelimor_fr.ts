@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 Mo/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 Mo/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, moins d’une minute restante</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, environ %2 min restantes</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -280,6 +299,22 @@ Le téléchargement est endommagé ou incomplet. Téléchargez de nouveau l’im
     <message>
         <source>Pelimor ISO Burn logo</source>
         <translation>Logo de Pelimor ISO Burn</translation>
+    </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>le graveur est en cours d’écriture par une autre fenêtre de Pelimor ISO Burn. Attendez la fin de cette gravure ou choisissez un autre graveur.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Gravure terminée</translation>
     </message>
 </context>
 <context>

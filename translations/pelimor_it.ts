@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, meno di un minuto rimanente</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, circa %2 min rimanenti</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -280,6 +299,22 @@ Il download è danneggiato o incompleto. Scaricare di nuovo l’immagine; il dis
     <message>
         <source>Pelimor ISO Burn logo</source>
         <translation>Logo di Pelimor ISO Burn</translation>
+    </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>il masterizzatore è in uso da un'altra finestra di Pelimor ISO Burn. Attendere il termine di quella masterizzazione o scegliere un altro masterizzatore.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 su %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Masterizzazione completata</translation>
     </message>
 </context>
 <context>

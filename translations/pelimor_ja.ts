@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1、残り 1 分未満</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1、残り約 %2 分</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -280,6 +299,22 @@ The download is damaged or incomplete. Please download the image again; the disc
     <message>
         <source>Pelimor ISO Burn logo</source>
         <translation>Pelimor ISO Burn のロゴ</translation>
+    </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>このドライブには別の Pelimor ISO Burn ウィンドウが書き込み中です。その書き込みが終わるまで待つか、別のドライブを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>書き込みが完了しました</translation>
     </message>
 </context>
 <context>

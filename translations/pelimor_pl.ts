@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, pozostało mniej niż minutę</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, pozostało około %2 min</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -280,6 +299,22 @@ Pobrany plik jest uszkodzony lub niekompletny. Pobierz obraz ponownie; płyta ni
     <message>
         <source>Pelimor ISO Burn logo</source>
         <translation>Logo programu Pelimor ISO Burn</translation>
+    </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>nagrywarka jest właśnie używana przez inne okno Pelimor ISO Burn. Poczekaj, aż tamto nagrywanie się zakończy, albo wybierz inną nagrywarkę.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 w %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 w %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Nagrywanie zakończone</translation>
     </message>
 </context>
 <context>

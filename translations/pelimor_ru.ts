@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 МБ/с (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 МБ/с</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, осталось меньше минуты</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, осталось около %2 мин</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -280,6 +299,22 @@ The download is damaged or incomplete. Please download the image again; the disc
     <message>
         <source>Pelimor ISO Burn logo</source>
         <translation>Логотип Pelimor ISO Burn</translation>
+    </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>на этот привод сейчас записывает другое окно Pelimor ISO Burn. Дождитесь окончания той записи или выберите другой привод.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 на %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Запись завершена</translation>
     </message>
 </context>
 <context>

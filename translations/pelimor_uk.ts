@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 МБ/с (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 МБ/с</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, залишилося менше хвилини</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, залишилося близько %2 хв</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -280,6 +299,22 @@ The download is damaged or incomplete. Please download the image again; the disc
     <message>
         <source>Pelimor ISO Burn logo</source>
         <translation>Логотип Pelimor ISO Burn</translation>
+    </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>на цей привід зараз записує інше вікно Pelimor ISO Burn. Дочекайтеся завершення того запису або виберіть інший привід.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 на %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Запис завершено</translation>
     </message>
 </context>
 <context>

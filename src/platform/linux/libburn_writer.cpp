@@ -288,6 +288,22 @@ std::int64_t Writer::FreeSectorsOnMedia()
     return freeSectors(boundTarget());
 }
 
+MediaKind Writer::CurrentMediaKind()
+{
+    const Target target = boundTarget();
+    if (target.isVirtual || !target.drive)
+        return MediaKind::Unknown;
+    // MMC profiles: 0x08-0x0a CD, 0x10-0x2b DVD, 0x40-0x43 BD.
+    const int profile = driveProbe(target.drive->get())->profile();
+    if (profile >= 0x08 && profile <= 0x0a)
+        return MediaKind::CD;
+    if (profile >= 0x10 && profile <= 0x2b)
+        return MediaKind::DVD;
+    if (profile >= 0x40 && profile <= 0x43)
+        return MediaKind::BD;
+    return MediaKind::Unknown;
+}
+
 void Writer::Write(ImageStream &stream)
 {
     m_succeeded = false;
