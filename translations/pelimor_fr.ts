@@ -302,7 +302,7 @@ Le téléchargement est endommagé ou incomplet. Téléchargez de nouveau l’im
     </message>
     <message>
         <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
-        <translation>le graveur est en cours d’écriture par une autre fenêtre de Pelimor ISO Burn. Attendez la fin de cette gravure ou choisissez un autre graveur.</translation>
+        <translation>une autre fenêtre de Pelimor ISO Burn est en train d’écrire sur ce graveur. Attendez la fin de cette gravure ou choisissez un autre graveur.</translation>
     </message>
     <message>
         <source>%1 on %2</source>
@@ -310,7 +310,7 @@ Le téléchargement est endommagé ou incomplet. Téléchargez de nouveau l’im
     </message>
     <message>
         <source>%1 on %2: %3</source>
-        <translation>%1 sur %2 : %3</translation>
+        <translation>%1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Burn complete</source>

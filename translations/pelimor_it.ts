@@ -302,7 +302,7 @@ Il download è danneggiato o incompleto. Scaricare di nuovo l’immagine; il dis
     </message>
     <message>
         <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
-        <translation>il masterizzatore è in uso da un'altra finestra di Pelimor ISO Burn. Attendere il termine di quella masterizzazione o scegliere un altro masterizzatore.</translation>
+        <translation>il masterizzatore è in uso da un’altra finestra di Pelimor ISO Burn. Attendere il termine di quella masterizzazione o scegliere un altro masterizzatore.</translation>
     </message>
     <message>
         <source>%1 on %2</source>
