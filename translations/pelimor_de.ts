@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1, less than a minute left</source>
-        <translation>%1, weniger als eine Minute übrig</translation>
+        <translation>%1, noch weniger als eine Minute</translation>
     </message>
     <message>
         <source>%1, about %2 min left</source>

@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>%1, less than a minute left</source>
-        <translation>%1, meno di un minuto rimanente</translation>
+        <translation>%1, manca meno di un minuto</translation>
     </message>
     <message>
         <source>%1, about %2 min left</source>
-        <translation>%1, circa %2 min rimanenti</translation>
+        <translation>%1, mancano circa %2 min</translation>
     </message>
 </context>
 <context>
