@@ -94,7 +94,7 @@ int runWindow(int argc, char **argv, bool verify, const QString &image, const QS
     double writeSeconds = -1.0;
     QObject::connect(window.txtStatus, &QLineEdit::textChanged, [&](const QString &text) {
         if (writeSeconds < 0 &&
-            (text == QStringLiteral("Verifying the data.") || text == QStringLiteral("Completed the burn.")))
+            (text.startsWith(QStringLiteral("Verifying the data.")) || text == QStringLiteral("Completed the burn.")))
             writeSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     });
     StallMeter stalls;

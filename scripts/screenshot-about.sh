@@ -6,6 +6,7 @@
 # minimise and maximise to every window), so the picture shows the dialog's
 # close box alone, as designed.
 #   scripts/screenshot-about.sh [PICTURE]
+# LANGUAGE=de (and so on) shows the dialog in that language.
 # PELIMOR_BUILD_DIR names another build folder than build-app.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
@@ -19,7 +20,8 @@ take_picture() {
     main=$(xdotool search --sync --onlyvisible --name '^pelimor[.]example [|] Pelimor ISO Burn')
     # Picture2, the About image: 65 x 30 pixels at 12,252 of the client area.
     xdotool mousemove --window "$main" 40 265 click 1
-    about=$(xdotool search --sync --onlyvisible --name '^About PelimorISOBurn$')
+    # The title names the program in every language ("About PelimorISOBurn").
+    about=$(xdotool search --sync --onlyvisible --name 'PelimorISOBurn')
     sleep 1
     mkdir -p "$(dirname "$PELIMOR_PICTURE")"
     /usr/bin/import -window "$about" -frame "$PELIMOR_PICTURE"

@@ -306,12 +306,14 @@ void TestBurn::uncheckedEjectLeavesTheDiscIn()
     QCOMPARE(sim->disc.writtenTo, std::string("rec1"));
 }
 
+// A failing eject after a good burn is no failed burn (see the burn-stop
+// tests); every other failing call is.
 void TestBurn::serviceFailuresEndInOneBoxAndKeepTheWindowUsable_data()
 {
     QTest::addColumn<QString>("call");
     for (const char *call : {"CreateDiscRecorder", "InitializeDiscRecorder", "CreateDataWriter", "put_Recorder",
                              "IsRecorderSupported", "IsCurrentMediaSupported", "CurrentMediaStatus", "put_ClientName",
-                             "NextWritableAddress", "FreeSectorsOnMedia", "Write", "EjectMedia"})
+                             "NextWritableAddress", "FreeSectorsOnMedia", "Write"})
         QTest::newRow(call) << call;
 }
 

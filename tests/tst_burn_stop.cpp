@@ -131,17 +131,25 @@ void TestBurnStop::everyBoxComesAfterTheDriveIsLetGo()
 void TestBurnStop::closingDuringTheBurnAsksWhetherToStop_data()
 {
     QTest::addColumn<bool>("stop");
-    QTest::addColumn<int>("action"); // the progress event during which the window is closed
-    QTest::newRow("yes while writing") << true << int(WriteAction::WritingData);
-    QTest::newRow("yes while verifying") << true << int(WriteAction::Verifying);
-    QTest::newRow("yes as the writer completes") << true << int(WriteAction::Completed);
-    QTest::newRow("no goes on burning") << false << int(WriteAction::WritingData);
+    QTest::addColumn<int>("action");   // the progress event during which the window is closed
+    QTest::addColumn<bool>("tooLate"); // the service finishes the burn all the same
+    QTest::addColumn<bool>("verified");
+    QTest::newRow("yes while writing") << true << int(WriteAction::WritingData) << false << true;
+    QTest::newRow("yes while verifying") << true << int(WriteAction::Verifying) << false << true;
+    QTest::newRow("yes as the writer completes") << true << int(WriteAction::Completed) << false << true;
+    QTest::newRow("no goes on burning") << false << int(WriteAction::WritingData) << false << true;
+    QTest::newRow("yes too late, disc verified") << true << int(WriteAction::WritingData) << true << true;
+    QTest::newRow("yes too late, not read back") << true << int(WriteAction::WritingData) << true << false;
 }
 
 void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
 {
     QFETCH(bool, stop);
     QFETCH(int, action);
+    QFETCH(bool, tooLate);
+    QFETCH(bool, verified);
+    sim->disc.cancelTakesEffect = !tooLate;
+    sim->disc.writeVerified = verified;
     sim->disc.progressScript = {{WriteAction::InitializingHardware, 0, 0, 0, 0, 0},
                                 {WriteAction::WritingData, 1, 4, 10, 0, 5},
                                 {WriteAction::Verifying, 2, 4, 10, 0, 0},
@@ -161,11 +169,25 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
     QCOMPARE(sim->prompter.questions.size(), std::size_t(1));
     QCOMPARE(sim->prompter.messages.size(), std::size_t(1));
     const Message &m = sim->prompter.last();
-    QVERIFY(sim->disc.ejected.empty() || !stop);
+    QVERIFY(sim->disc.ejected.empty() || !stop || tooLate); // a stopped disc stays where it is
     if (!stop) {
         QCOMPARE(m.title, QString("Complete"));
         QCOMPARE(sim->disc.count("CancelWrite"), 0);
         QVERIFY(form->isVisible());
+        return;
+    }
+    if (tooLate) {
+        // Written in full: said so, with what became of the read-back, and
+        // never called unusable; the window still closes as asked.
+        QCOMPARE(m.title, QString("Complete"));
+        QVERIFY(m.prompt.startsWith(verified ? "The stop came too late: the burn had already finished, and the disc "
+                                               "was read back and matches the image.\n\nISO burn complete!"
+                                             : "The stop came too late: the burn had already finished.\n\nISO burn "
+                                               "complete!\n\nThe disc was not read back"));
+        QVERIFY(!m.prompt.contains("unusable"));
+        QCOMPARE(sim->disc.count("CancelWrite"), 1);
+        QVERIFY(form->dataWriter()->LastWriteSucceeded());
+        QVERIFY(!form->isVisible());
         return;
     }
     QCOMPARE(m.title, QString("Burn failed"));
@@ -288,27 +310,35 @@ void TestBurnStop::theEndOfAWriteIsToldAsItWas_data()
 {
     QTest::addColumn<bool>("verified");
     QTest::addColumn<int>("putBack"); // -1: not asked, else the answer
+    QTest::addColumn<bool>("ejectFails");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("prompt");
     const QString complete = QStringLiteral("ISO burn complete!");
-    QTest::newRow("read back") << true << -1 << "Complete" << complete;
-    QTest::newRow("no read-back on this system")
-        << false << -1 << "Complete"
-        << complete + "\n\nThe disc was not read back and compared with the image: this computer's disc-burning "
-                      "service cannot verify a burn.";
-    QTest::newRow("disc put back: OK") << true << 1 << "Complete" << complete;
+    const QString unverified = QStringLiteral("\n\nThe disc was not read back and compared with the image: this "
+                                              "computer's disc-burning service cannot verify a burn.");
+    const QString byHand = QStringLiteral("\n\nThe recorder did not eject the disc: please take it out by hand.");
+    QTest::newRow("read back") << true << -1 << false << "Complete" << complete;
+    QTest::newRow("no read-back on this system") << false << -1 << false << "Complete" << complete + unverified;
+    QTest::newRow("disc put back: OK") << true << 1 << false << "Complete" << complete;
     QTest::newRow("disc not put back: Cancel")
-        << true << 0 << "Burn failed"
+        << true << 0 << false << "Burn failed"
         << "The burn did not complete: the disc was not put back, so it could not be verified";
+    // A drive that keeps the tray shut right after a good burn.
+    QTest::newRow("eject fails") << true << -1 << true << "Complete" << complete + byHand;
+    QTest::newRow("eject fails, not read back") << false << -1 << true << "Complete" << complete + unverified + byHand;
 }
 
 void TestBurnStop::theEndOfAWriteIsToldAsItWas()
 {
     QFETCH(bool, verified);
     QFETCH(int, putBack);
+    QFETCH(bool, ejectFails);
     QFETCH(QString, title);
     QFETCH(QString, prompt);
     sim->disc.writeVerified = verified;
+    form->chkEject->setChecked(true);
+    if (ejectFails)
+        sim->disc.failures["EjectMedia"] = "the recorder is still getting the disc ready";
     if (putBack >= 0) {
         sim->disc.mediaRequest = "Put the disc back.";
         sim->prompter.answers = {putBack == 1};

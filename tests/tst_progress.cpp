@@ -71,6 +71,9 @@ void TestProgress::statusTextForEachEvent_data()
     QTest::newRow("finalizing") << progressEvent(5, 80, 90, 0, 0, 0) << "Finalizing ";
     QTest::newRow("completed") << progressEvent(6, 90, 90, 0, 0, 0) << "Completed the burn.";
     QTest::newRow("verifying") << progressEvent(7, 95, 120, 0, 0, 0) << "Verifying the data.";
+    QTest::newRow("verifying, first sector") << progressEvent(7, 95, 120, 1000, 0, 0) << "Verifying the data.";
+    QTest::newRow("verifying, sector reached")
+        << progressEvent(7, 95, 120, 1000, 0, 450) << "Verifying the data. 45.00%";
     QTest::newRow("unknown") << progressEvent(8, 1, 2, 0, 0, 0) << "Unknown action: 8";
     QTest::newRow("negative") << progressEvent(-1, 1, 2, 0, 0, 0) << "Unknown action: -1";
 }

@@ -155,6 +155,18 @@
         <translation>Die Disc wurde nicht zurückgelesen und mit dem Abbild verglichen: Der Brenndienst dieses Computers kann einen Brennvorgang nicht überprüfen.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>Der Abbruch kam zu spät: Der Brennvorgang war bereits abgeschlossen, und die Disc wurde zurückgelesen und stimmt mit dem Abbild überein.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>Der Abbruch kam zu spät: Der Brennvorgang war bereits abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>Der Brenner hat die Disc nicht ausgeworfen: Bitte nehmen Sie sie von Hand heraus.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Fertig</translation>
     </message>

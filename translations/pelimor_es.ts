@@ -155,6 +155,18 @@
         <translation>El disco no se ha vuelto a leer para compararlo con la imagen: el servicio de grabación de discos de este equipo no puede verificar una grabación.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>La detención llegó demasiado tarde: la grabación ya había terminado, y el disco se ha vuelto a leer y coincide con la imagen.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>La detención llegó demasiado tarde: la grabación ya había terminado.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>La grabadora no ha expulsado el disco: sáquelo a mano.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Completado</translation>
     </message>

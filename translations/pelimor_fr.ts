@@ -155,6 +155,18 @@
         <translation>Le disque n’a pas été relu ni comparé à l’image&#xa0;: le service de gravure de cet ordinateur ne peut pas vérifier une gravure.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>L’arrêt est arrivé trop tard&#xa0;: la gravure était déjà terminée, et le disque a été relu et correspond à l’image.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>L’arrêt est arrivé trop tard&#xa0;: la gravure était déjà terminée.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>Le graveur n’a pas éjecté le disque&#xa0;: veuillez le retirer à la main.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Terminé</translation>
     </message>

@@ -155,6 +155,18 @@
         <translation>Il disco non è stato riletto e confrontato con l’immagine: il servizio di masterizzazione di questo computer non è in grado di verificare una masterizzazione.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>L&apos;interruzione è arrivata troppo tardi: la masterizzazione era già terminata, e il disco è stato riletto e corrisponde all&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>L&apos;interruzione è arrivata troppo tardi: la masterizzazione era già terminata.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>Il masterizzatore non ha espulso il disco: estrarlo a mano.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Completato</translation>
     </message>

@@ -155,6 +155,18 @@
         <translation>ディスクを読み返してイメージと比較していません。このコンピューターのディスク書き込みサービスは書き込みを検証できません。</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>停止が間に合いませんでした。書き込みはすでに完了しており、ディスクを読み返してイメージと一致することを確認しました。</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>停止が間に合いませんでした。書き込みはすでに完了しています。</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>ドライブがディスクを取り出せませんでした。手で取り出してください。</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>完了</translation>
     </message>

@@ -155,6 +155,18 @@
         <translation>Płyta nie została ponownie odczytana i porównana z obrazem: usługa nagrywania płyt na tym komputerze nie umożliwia weryfikacji nagrania.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>Za późno na zatrzymanie: nagrywanie już się zakończyło, a płyta została odczytana i zgadza się z obrazem.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>Za późno na zatrzymanie: nagrywanie już się zakończyło.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>Nagrywarka nie wysunęła płyty: wyjmij ją ręcznie.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Gotowe</translation>
     </message>

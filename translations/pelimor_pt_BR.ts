@@ -155,6 +155,18 @@
         <translation>O disco não foi lido de volta e comparado com a imagem: o serviço de gravação de discos deste computador não consegue verificar uma gravação.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>A interrupção chegou tarde demais: a gravação já havia terminado, e o disco foi relido e confere com a imagem.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>A interrupção chegou tarde demais: a gravação já havia terminado.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>O gravador não ejetou o disco: retire-o manualmente.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Concluído</translation>
     </message>

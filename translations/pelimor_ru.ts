@@ -155,6 +155,18 @@
         <translation>Диск не был прочитан повторно и сверен с образом: служба записи дисков на этом компьютере не умеет проверять запись.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>Остановить запись не удалось: она уже завершилась, диск прочитан повторно и совпадает с образом.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>Остановить запись не удалось: она уже завершилась.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>Привод не извлёк диск: извлеките его вручную.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Готово</translation>
     </message>

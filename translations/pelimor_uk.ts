@@ -155,6 +155,18 @@
         <translation>Диск не було прочитано повторно й звірено з образом: служба запису дисків на цьому комп’ютері не вміє перевіряти запис.</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>Зупинити запис не вдалося: його вже завершено, диск прочитано повторно, і він збігається з образом.</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>Зупинити запис не вдалося: його вже завершено.</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>Привід не виштовхнув диск: вийміть його вручну.</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>Готово</translation>
     </message>

@@ -155,6 +155,18 @@
         <translation>光盘未经回读并与映像比较：此计算机的光盘刻录服务无法校验刻录结果。</translation>
     </message>
     <message>
+        <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
+        <translation>停止请求来得太晚：刻录已经完成，光盘已回读并与映像一致。</translation>
+    </message>
+    <message>
+        <source>The stop came too late: the burn had already finished.</source>
+        <translation>停止请求来得太晚：刻录已经完成。</translation>
+    </message>
+    <message>
+        <source>The recorder did not eject the disc: please take it out by hand.</source>
+        <translation>刻录机未能弹出光盘：请手动取出。</translation>
+    </message>
+    <message>
         <source>Complete</source>
         <translation>完成</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "appinfo.h"
 #include "mainwindow/picturebox.h"
 #include "platform/filestream.h"
+#include "platform/log.h"
 #include "platform/prompter.h"
 #include "platform/recorder_lock.h"
 
@@ -281,19 +282,39 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     }
     stopIfAsked();
     writer.Write(*stream);
-    stopIfAsked(); // a stop that came too late to cancel anything is still no success
     if (!writer.LastWriteSucceeded())
         throw ServiceError(unconfirmedReason);
 
-    if (chkEject->isChecked())
-        recorder->EjectMedia();
+    // The disc is good whatever the tray does: a drive that will not let
+    // go right after a burn (the system mounting the new disc, say) is no
+    // failed burn.
+    bool ejectFailed = false;
+    if (chkEject->isChecked()) {
+        try {
+            recorder->EjectMedia();
+        } catch (const std::exception &error) {
+            qCWarning(lcWindow) << "the disc could not be ejected after the burn:" << error.what();
+            ejectFailed = true;
+        }
+    }
+    QString done;
+    // A stop can come too late (a recorder may go on for minutes after the
+    // request): the user hears what became of the disc, never "unusable"
+    // for a disc that was written in full.
+    if (m_stopRequested)
+        done = (writer.LastWriteVerified() ? tr("The stop came too late: the burn had already finished, and the "
+                                                "disc was read back and matches the image.")
+                                           : tr("The stop came too late: the burn had already finished.")) +
+               QStringLiteral("\n\n");
+    done += tr("ISO burn complete!");
     // Where the disc-burning service cannot read the disc back (IMAPI2
     // before Windows 7), its word is all there is: the user is told so
     // rather than shown an unqualified success.
-    QString done = tr("ISO burn complete!");
     if (!writer.LastWriteVerified())
         done += QStringLiteral("\n\n") + tr("The disc was not read back and compared with the image: this computer's "
                                             "disc-burning service cannot verify a burn.");
+    if (ejectFailed)
+        done += QStringLiteral("\n\n") + tr("The recorder did not eject the disc: please take it out by hand.");
     prompter->MsgBox(this, done, MsgIcon::None, tr("Complete"));
 }
 
@@ -344,6 +365,14 @@ void Form1::showStatus(const WriteProgress &progress)
         break;
     case WriteAction::Verifying:
         status = tr("Verifying the data.");
+        // Reading back a DVD or BD takes as long as writing it: where the
+        // service says which sector it has verified, show how far it is.
+        if (progress.SectorCount > 0 && progress.LastWrittenLba > progress.StartLba) {
+            const QLocale locale;
+            const double share = static_cast<double>(progress.LastWrittenLba - progress.StartLba) /
+                                 static_cast<double>(progress.SectorCount);
+            status += QLatin1Char(' ') + locale.toString(share * 100.0, 'f', 2) + locale.percent();
+        }
         break;
     default:
         status = tr("Unknown action: %1").arg(static_cast<int>(progress.CurrentAction));

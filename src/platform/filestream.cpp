@@ -68,4 +68,14 @@ void FileImageStream::rewind()
     m_position = 0;
 }
 
+void FileImageStream::seek(std::int64_t position)
+{
+    position = std::clamp<std::int64_t>(position, 0, m_paddedSize);
+    m_file.clear();
+    m_file.seekg(static_cast<std::streamoff>(std::min(position, m_fileSize)));
+    if (!m_file)
+        throw ServiceError("the image file '" + m_path + "' could not be read at the position asked for");
+    m_position = position;
+}
+
 } // namespace pelimor

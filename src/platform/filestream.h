@@ -34,6 +34,8 @@ public:
     std::int64_t fileSize() const { return m_fileSize; }
     std::int64_t read(char *buffer, std::int64_t maxBytes) override;
     void rewind() override;
+    // Jumps in the file itself, so a backward seek costs no re-reading.
+    void seek(std::int64_t position) override;
     std::string path() const override { return m_path; }
 
 private:

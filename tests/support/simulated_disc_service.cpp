@@ -148,7 +148,7 @@ public:
 private:
     void throwIfCancelled() const
     {
-        if (m_cancelled)
+        if (m_cancelled && m_s.cancelTakesEffect)
             throw ServiceError("the burn was cancelled");
     }
 

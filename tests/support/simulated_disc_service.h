@@ -48,6 +48,9 @@ public:
     // -> reason of the ServiceError it throws.
     std::map<std::string, std::string> failures;
     bool writeSucceeds = true;
+    // False: a stop comes too late (as IMAPI2's may on a CD): CancelWrite is
+    // recorded, and the burn runs on to its end.
+    bool cancelTakesEffect = true;
     // A service that cannot read the disc back after writing.
     bool writeVerified = true;
     // Asked of the user during Write (OK goes on, Cancel fails the burn),

@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include <cstring>
+#include <utility>
 
 namespace fakes {
 namespace {
@@ -29,8 +30,8 @@ template <typename Fill> SAFEARRAY *variantArray(std::size_t count, Fill fill)
     return array;
 }
 
-const wchar_t *const argNames[] = {L"CurrentAction", L"ElapsedTime", L"TotalTime",
-                                   L"SectorCount",   L"StartLba",    L"LastWrittenLba"};
+const wchar_t *const argNames[] = {L"CurrentAction", L"ElapsedTime",    L"TotalTime",  L"SectorCount",
+                                   L"StartLba",      L"LastWrittenLba", L"LastReadLba"};
 
 } // namespace
 
@@ -54,8 +55,8 @@ HRESULT EventArgs::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, DISP
 {
     for (UINT n = 0; n < count; ++n) {
         ids[n] = DISPID_UNKNOWN;
-        for (DISPID i = 0; i < 6; ++i)
-            if (std::wcscmp(names[n], argNames[i]) == 0)
+        for (DISPID i = 0; i < 7; ++i)
+            if (std::wcscmp(names[n], argNames[i]) == 0 && (i < 6 || lastRead >= 0))
                 ids[n] = 0x100 + i;
         if (ids[n] == DISPID_UNKNOWN)
             return DISP_E_UNKNOWNNAME;
@@ -65,8 +66,8 @@ HRESULT EventArgs::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, DISP
 
 HRESULT EventArgs::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *result, EXCEPINFO *, UINT *)
 {
-    const LONG values[] = {action, elapsed, total, sectors, start, lastWritten};
-    if (id < 0x100 || id >= 0x106 || !result)
+    const LONG values[] = {action, elapsed, total, sectors, start, lastWritten, lastRead};
+    if (id < 0x100 || id >= 0x107 || !result)
         return DISP_E_MEMBERNOTFOUND;
     VariantInit(result);
     result->vt = VT_I4;
@@ -106,7 +107,30 @@ void *Recorder::find(REFIID iid)
 HRESULT Recorder::EjectMedia()
 {
     ++ejects;
+    return ejectResult;
+}
+
+HRESULT Recorder::DisableMcn()
+{
+    ++mcnDisables;
+    mcnDisabled = true;
     return S_OK;
+}
+
+HRESULT Recorder::EnableMcn()
+{
+    mcnDisabled = false;
+    return S_OK;
+}
+
+HRESULT Recorder::get_ActiveDiscRecorder(BSTR *value)
+{
+    return giveText(initializedWith, value);
+}
+
+HRESULT Recorder::get_ExclusiveAccessOwner(BSTR *value)
+{
+    return giveText(exclusiveOwner, value);
 }
 
 HRESULT Recorder::InitializeDiscRecorder(BSTR id)
@@ -172,8 +196,11 @@ HRESULT Format::raise(EventArgs &args)
     arguments[1].vt = VT_DISPATCH; // then the writer itself
     arguments[1].pdispVal = static_cast<IDiscFormat2Data *>(this);
     DISPPARAMS params{arguments, nullptr, 2, 0};
-    return sink->Invoke(dispidDataWriterUpdate, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
-                        nullptr, nullptr);
+    const DWORD outer = std::exchange(updateThread, GetCurrentThreadId());
+    const HRESULT hr = sink->Invoke(dispidDataWriterUpdate, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                    nullptr, nullptr, nullptr);
+    updateThread = outer;
+    return hr;
 }
 
 HRESULT Format::IsRecorderSupported(IDiscRecorder2 *r, VARIANT_BOOL *v)
@@ -184,8 +211,22 @@ HRESULT Format::IsRecorderSupported(IDiscRecorder2 *r, VARIANT_BOOL *v)
 
 HRESULT Format::IsCurrentMediaSupported(IDiscRecorder2 *r, VARIANT_BOOL *v)
 {
-    *v = r && mediaSupported ? VARIANT_TRUE : VARIANT_FALSE;
-    return r ? S_OK : E_POINTER;
+    *v = r && mediaPresent && mediaSupported ? VARIANT_TRUE : VARIANT_FALSE;
+    if (!r)
+        return E_POINTER;
+    return mediaPresent ? S_OK : static_cast<HRESULT>(0xC0AA0202L); // E_IMAPI_RECORDER_MEDIA_NO_MEDIA
+}
+
+HRESULT Format::get_MediaPhysicallyBlank(VARIANT_BOOL *v)
+{
+    *v = physicallyBlank ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT Format::get_MediaHeuristicallyBlank(VARIANT_BOOL *v)
+{
+    *v = heuristicallyBlank ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
 }
 
 HRESULT Format::put_Recorder(IDiscRecorder2 *value)
@@ -196,6 +237,11 @@ HRESULT Format::put_Recorder(IDiscRecorder2 *value)
 
 HRESULT Format::get_CurrentMediaStatus(IMAPI_FORMAT2_DATA_MEDIA_STATE *value)
 {
+    if (becomingReady > 0) {
+        --becomingReady;
+        *value = IMAPI_FORMAT2_DATA_MEDIA_STATE_UNKNOWN;
+        return static_cast<HRESULT>(0xC0AA0205L); // E_IMAPI_RECORDER_MEDIA_BECOMING_READY
+    }
     *value = static_cast<IMAPI_FORMAT2_DATA_MEDIA_STATE>(mediaStatus);
     return S_OK;
 }
@@ -216,30 +262,6 @@ HRESULT Format::put_ClientName(BSTR value)
 {
     clientName.assign(value, SysStringLen(value));
     return S_OK;
-}
-
-HRESULT Format::Write(IStream *data)
-{
-    STATSTG stat{};
-    if (FAILED(data->Stat(&stat, STATFLAG_NONAME)))
-        return E_INVALIDARG;
-    streamSize = stat.cbSize.QuadPart;
-    std::vector<char> chunk(64 * 1024);
-    bool duringDone = false;
-    while (bytesRead < readLimit) {
-        ULONG got = 0;
-        const HRESULT hr = data->Read(chunk.data(), static_cast<ULONG>(chunk.size()), &got);
-        if (FAILED(hr))
-            return hr;
-        bytesRead += got;
-        if (!duringDone && during) {
-            duringDone = true;
-            during(*this);
-        }
-        if (got < chunk.size())
-            break;
-    }
-    return writeResult;
 }
 
 HRESULT Format::FindConnectionPoint(REFIID iid, IConnectionPoint **point)
@@ -280,34 +302,6 @@ HRESULT Format::put_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_LEVEL value)
 {
     verification = value;
     return S_OK;
-}
-
-Registration::Registration(const CLSID &clsid, IUnknown *object) : m_object(object)
-{
-    if (FAILED(CoRegisterClassObject(clsid, static_cast<IClassFactory *>(this), CLSCTX_INPROC_SERVER,
-                                     REGCLS_MULTIPLEUSE, &m_cookie)))
-        m_cookie = 0;
-}
-
-Registration::~Registration()
-{
-    if (m_cookie)
-        CoRevokeClassObject(m_cookie);
-}
-
-void *Registration::find(REFIID iid)
-{
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory))
-        return static_cast<IClassFactory *>(this);
-    return nullptr;
-}
-
-HRESULT Registration::CreateInstance(IUnknown *outer, REFIID iid, void **object)
-{
-    *object = nullptr;
-    if (outer)
-        return CLASS_E_NOAGGREGATION;
-    return m_object->QueryInterface(iid, object);
 }
 
 } // namespace fakes

@@ -3,6 +3,14 @@
 // process under the real class identifiers so the backend creates them just
 // as it creates the service's own. They live on the test's stack; Release
 // never deletes them.
+//
+// They behave as IMAPI2 is documented to, not as a caller would like: Write
+// blocks its caller without pumping its messages and raises Update from a
+// thread of its own; CancelWrite takes effect only from inside Update; media
+// states are bit sets, with OVERWRITE_ONLY on rewritable discs; an empty
+// tray is an error since Windows 7; a disc may still be becoming ready;
+// full verification reads the stream again, seeking backwards; eject can
+// fail; another program can hold the drive.
 #pragma once
 
 #include "platform/windows/com_support.h"
@@ -35,11 +43,11 @@ namespace fakes {
     LONG refs = 0;                                                                                                     \
     ULONG STDMETHODCALLTYPE AddRef() override                                                                          \
     {                                                                                                                  \
-        return static_cast<ULONG>(++refs);                                                                             \
+        return static_cast<ULONG>(InterlockedIncrement(&refs));                                                        \
     }                                                                                                                  \
     ULONG STDMETHODCALLTYPE Release() override                                                                         \
     {                                                                                                                  \
-        return static_cast<ULONG>(--refs);                                                                             \
+        return static_cast<ULONG>(InterlockedDecrement(&refs));                                                        \
     }                                                                                                                  \
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override                                       \
     {                                                                                                                  \
@@ -55,6 +63,7 @@ struct EventArgs final : public IDiscFormat2DataEventArgs {
     FAKE_UNKNOWN
     bool typed = true; // false: reachable only by late binding
     LONG action = 0, elapsed = 0, remaining = 0, total = 0, sectors = 0, start = 0, lastWritten = 0;
+    LONG lastRead = -1; // the sector verified last; -1: not reported
 
     void *find(REFIID iid);
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override;
@@ -64,7 +73,7 @@ struct EventArgs final : public IDiscFormat2DataEventArgs {
                                      UINT *) override;
     HRESULT STDMETHODCALLTYPE get_StartLba(LONG *v) override { return give(start, v); }
     HRESULT STDMETHODCALLTYPE get_SectorCount(LONG *v) override { return give(sectors, v); }
-    FAKE_UNUSED(get_LastReadLba(LONG *))
+    HRESULT STDMETHODCALLTYPE get_LastReadLba(LONG *v) override { return lastRead < 0 ? E_NOTIMPL : give(lastRead, v); }
     HRESULT STDMETHODCALLTYPE get_LastWrittenLba(LONG *v) override { return give(lastWritten, v); }
     FAKE_UNUSED(get_TotalSystemBuffer(LONG *))
     FAKE_UNUSED(get_UsedSystemBuffer(LONG *))
@@ -102,16 +111,20 @@ struct Recorder final : public IDiscRecorder2 {
     std::wstring vendor, product, revision;
     std::vector<std::wstring> volumes;
     int ejects = 0;
+    HRESULT ejectResult = S_OK; // e.g. becoming ready right after a burn
+    bool mcnDisabled = false;   // media change notifications (AutoPlay) off
+    int mcnDisables = 0;
+    std::wstring exclusiveOwner; // the program holding the drive, if any
     void *find(REFIID iid);
     FAKE_DISPATCH_STUBS
     HRESULT STDMETHODCALLTYPE EjectMedia() override;
     FAKE_UNUSED(CloseTray())
     FAKE_UNUSED(AcquireExclusiveAccess(VARIANT_BOOL, BSTR))
     FAKE_UNUSED(ReleaseExclusiveAccess())
-    FAKE_UNUSED(DisableMcn())
-    FAKE_UNUSED(EnableMcn())
+    HRESULT STDMETHODCALLTYPE DisableMcn() override;
+    HRESULT STDMETHODCALLTYPE EnableMcn() override;
     HRESULT STDMETHODCALLTYPE InitializeDiscRecorder(BSTR id) override;
-    FAKE_UNUSED(get_ActiveDiscRecorder(BSTR *))
+    HRESULT STDMETHODCALLTYPE get_ActiveDiscRecorder(BSTR *value) override;
     HRESULT STDMETHODCALLTYPE get_VendorId(BSTR *value) override;
     HRESULT STDMETHODCALLTYPE get_ProductId(BSTR *value) override;
     HRESULT STDMETHODCALLTYPE get_ProductRevision(BSTR *value) override;
@@ -124,12 +137,15 @@ struct Recorder final : public IDiscRecorder2 {
     HRESULT STDMETHODCALLTYPE get_SupportedProfiles(SAFEARRAY **value) override;
     FAKE_UNUSED(get_CurrentProfiles(SAFEARRAY **))
     FAKE_UNUSED(get_SupportedModePages(SAFEARRAY **))
-    FAKE_UNUSED(get_ExclusiveAccessOwner(BSTR *))
+    HRESULT STDMETHODCALLTYPE get_ExclusiveAccessOwner(BSTR *value) override;
 };
 
 // The data writer with its event source and verification setting. Write
-// reads the stream (up to readLimit bytes) and runs `during` between the
-// reads, which is where a test raises its events.
+// reads the stream (up to readLimit bytes) on a thread of its own and runs
+// `during` there after the first chunk, which is where a test raises its
+// events; the caller of Write just waits. With full verification it then
+// reads a few sampled sectors backwards and the whole stream once more, and
+// fails as IMAPI2 does when the second reading differs from the first.
 struct Format final : public IDiscFormat2Data,
                       public IConnectionPointContainer,
                       public IConnectionPoint,
@@ -137,7 +153,13 @@ struct Format final : public IDiscFormat2Data,
     FAKE_UNKNOWN
     bool offersVerification = true;
     bool recorderSupported = true, mediaSupported = true;
+    bool mediaPresent = true; // false: IsCurrentMediaSupported fails, as since Windows 7
+    // A bit set; rewritable discs carry OVERWRITE_ONLY (1), and report
+    // their whole capacity as free, used or not.
     LONG mediaStatus = 2, nextWritable = 0, freeSectors = 359847;
+    int becomingReady = 0; // this many state reads fail with "becoming ready" first
+    bool physicallyBlank = true, heuristicallyBlank = true;
+    bool forceClosed = false;
     IDiscRecorder2 *recorder = nullptr;
     std::wstring clientName;
     IMAPI_BURN_VERIFICATION_LEVEL verification = IMAPI_BURN_VERIFICATION_NONE;
@@ -145,19 +167,25 @@ struct Format final : public IDiscFormat2Data,
     std::uint64_t readLimit = ~0ull;
     std::uint64_t bytesRead = 0, streamSize = 0;
     std::function<void(Format &)> during;
-    int cancels = 0;
+    bool cancelTakesEffect = true; // false: too late, the burn runs on to its end
+    int cancels = 0, ignoredCancels = 0;
+    DWORD writeCaller = 0, writeThread = 0, updateThread = 0;
+    int verifySeeks = 0;
     IDispatch *sink = nullptr; // the advised event sink
     int advised = 0, unadvised = 0;
 
     void *find(REFIID iid);
     // Raises one Update through Invoke, as an event source does.
     HRESULT raise(EventArgs &args);
+    // Write's work, on the service's own thread.
+    HRESULT writeOnServiceThread(IStream *data);
+    bool cancelled = false;
 
     FAKE_DISPATCH_STUBS
     HRESULT STDMETHODCALLTYPE IsRecorderSupported(IDiscRecorder2 *r, VARIANT_BOOL *v) override;
     HRESULT STDMETHODCALLTYPE IsCurrentMediaSupported(IDiscRecorder2 *r, VARIANT_BOOL *v) override;
-    FAKE_UNUSED(get_MediaPhysicallyBlank(VARIANT_BOOL *))
-    FAKE_UNUSED(get_MediaHeuristicallyBlank(VARIANT_BOOL *))
+    HRESULT STDMETHODCALLTYPE get_MediaPhysicallyBlank(VARIANT_BOOL *v) override;
+    HRESULT STDMETHODCALLTYPE get_MediaHeuristicallyBlank(VARIANT_BOOL *v) override;
     FAKE_UNUSED(get_SupportedMediaTypes(SAFEARRAY **))
     HRESULT STDMETHODCALLTYPE put_Recorder(IDiscRecorder2 *value) override;
     FAKE_UNUSED(get_Recorder(IDiscRecorder2 **))
@@ -172,7 +200,11 @@ struct Format final : public IDiscFormat2Data,
     HRESULT STDMETHODCALLTYPE get_NextWritableAddress(LONG *value) override;
     FAKE_UNUSED(get_StartAddressOfPreviousSession(LONG *))
     FAKE_UNUSED(get_LastWrittenAddressOfPreviousSession(LONG *))
-    FAKE_UNUSED(put_ForceMediaToBeClosed(VARIANT_BOOL))
+    HRESULT STDMETHODCALLTYPE put_ForceMediaToBeClosed(VARIANT_BOOL value) override
+    {
+        forceClosed = value != VARIANT_FALSE;
+        return S_OK;
+    }
     FAKE_UNUSED(get_ForceMediaToBeClosed(VARIANT_BOOL *))
     FAKE_UNUSED(put_DisableConsumerDvdCompatibilityMode(VARIANT_BOOL))
     FAKE_UNUSED(get_DisableConsumerDvdCompatibilityMode(VARIANT_BOOL *))
@@ -189,13 +221,9 @@ struct Format final : public IDiscFormat2Data,
     FAKE_UNUSED(get_ForceOverwrite(VARIANT_BOOL *))
     FAKE_UNUSED(get_MultisessionInterfaces(SAFEARRAY **))
     HRESULT STDMETHODCALLTYPE Write(IStream *data) override;
-    // IMAPI2 ends a cancelled Write with its "cancelled" result.
-    HRESULT STDMETHODCALLTYPE CancelWrite() override
-    {
-        ++cancels;
-        writeResult = E_ABORT;
-        return S_OK;
-    }
+    // Heeded only from inside Update; Write then ends with IMAPI2's
+    // "cancelled" result (unless it comes too late).
+    HRESULT STDMETHODCALLTYPE CancelWrite() override;
     FAKE_UNUSED(SetWriteSpeed(LONG, VARIANT_BOOL))
     // IConnectionPointContainer
     FAKE_UNUSED(EnumConnectionPoints(IEnumConnectionPoints **))
@@ -219,7 +247,7 @@ public:
     Registration(const Registration &) = delete;
     Registration &operator=(const Registration &) = delete;
     ~Registration();
-    bool ok() const { return m_cookie != 0; }
+    bool ok() const { return m_cookie != 0 && m_mtaCookie != 0; }
 
     FAKE_UNKNOWN
     void *find(REFIID iid);
@@ -227,8 +255,14 @@ public:
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
 private:
+    static DWORD WINAPI inMultithreadedApartment(void *self);
+    CLSID m_clsid;
     IUnknown *m_object;
     DWORD m_cookie = 0;
+    // The same class in the multithreaded apartment, where the backend's
+    // burn thread creates its objects.
+    HANDLE m_mtaThread = nullptr, m_mtaReady = nullptr, m_mtaStop = nullptr;
+    DWORD m_mtaCookie = 0;
 };
 
 } // namespace fakes

@@ -236,3 +236,78 @@ TEST_CASE("service: arrays of profiles and volume names in every element type")
     CHECK_EQ(pelimor::win::toUtf8(pelimor::win::toWide("Gr\xc3\xbc\xc3\x9f\x65 \xe2\x82\xac")),
              std::string("Gr\xc3\xbc\xc3\x9f\x65 \xe2\x82\xac"));
 }
+
+TEST_CASE("service: IMAPI2's media bits reach the windows as blank (2, 6) only for a disc that holds nothing")
+{
+    fakes::Recorder recorder;
+    fakes::Format format;
+    const fakes::Registration recorderClass(pelimor::imapi2::clsidDiscRecorder2,
+                                            static_cast<IDiscRecorder2 *>(&recorder));
+    const fakes::Registration formatClass(pelimor::imapi2::clsidDiscFormat2Data,
+                                          static_cast<IDiscFormat2Data *>(&format));
+    REQUIRE(recorderClass.ok() && formatClass.ok());
+    pelimor::Imapi2DiscService service;
+    auto discRecorder = service.CreateDiscRecorder();
+    discRecorder->InitializeDiscRecorder("rec0");
+    auto writer = service.CreateDataWriter();
+    writer->put_Recorder(*discRecorder);
+
+    struct Row {
+        const char *disc;
+        LONG bits;
+        bool physicallyBlank;
+        int becomingReady;
+        int seen;
+    };
+    const Row rows[] = {
+        {"blank CD-R", 0x2, true, 0, 2},
+        {"blank CD-R, appendable", 0x6, true, 0, 6},
+        {"blank, one session only", 0xA, true, 0, 2},
+        {"blank, just loaded", 0x6, true, 2, 6},
+        {"blank DVD+RW", 0x3, true, 0, 2},
+        {"used DVD+RW, zeros at both ends", 0x3, false, 0, 0x1000},
+        {"used BD-RE", 0x1, false, 0, 0x1000},
+        {"CD-R with data, open", 0x4, false, 0, 4},
+        {"closed disc", 0x4000, false, 0, 0x4000},
+        {"write-protected BD-RE", 0x2001, true, 0, 0x2000},
+    };
+    for (const Row &row : rows) {
+        format.mediaStatus = row.bits;
+        format.physicallyBlank = row.physicallyBlank;
+        format.heuristicallyBlank = true; // IMAPI2's guess alone proves nothing
+        format.becomingReady = row.becomingReady;
+        int seen = -1;
+        try {
+            seen = static_cast<int>(writer->CurrentMediaStatus());
+        } catch (const pelimor::ServiceError &error) {
+            wintest::note(error.what());
+        }
+        if (seen != row.seen)
+            wintest::recordFailure(__FILE__, __LINE__,
+                                   std::string(row.disc) + ": " + wintest::describeMismatch(seen, row.seen));
+    }
+    // Rewritable discs offer their whole capacity whether used or not: the
+    // free space is no test of blankness.
+    CHECK_EQ(writer->NextWritableAddress(), 0);
+
+    // An empty tray: an error since Windows 7, and the "no supported media"
+    // refusal for the user.
+    format.mediaPresent = false;
+    bool supported = true;
+    try {
+        supported = writer->IsCurrentMediaSupported(*discRecorder);
+    } catch (const pelimor::ServiceError &error) {
+        wintest::recordFailure(__FILE__, __LINE__, error.what());
+    }
+    CHECK(!supported);
+
+    // An eject that fails is reported in words; the window carries on.
+    recorder.ejectResult = static_cast<HRESULT>(0xC0AA0205L);
+    std::string ejectError;
+    try {
+        discRecorder->EjectMedia();
+    } catch (const pelimor::ServiceError &error) {
+        ejectError = error.what();
+    }
+    CHECK(ejectError.find("getting the disc ready") != std::string::npos);
+}

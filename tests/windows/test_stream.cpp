@@ -234,3 +234,84 @@ TEST_CASE("stream: a sparse image over 4 GiB reads to its last sector with bound
     REQUIRE(peakAfter != 0); // without a figure the bound would pass unchecked
     CHECK(peakAfter - peakBefore < 64u * 1024 * 1024);
 }
+
+namespace {
+
+// Counts what the writer's reads cost in bytes taken from the file.
+class CountingStream final : public pelimor::ImageStream {
+public:
+    explicit CountingStream(pelimor::ImageStream &inner) : m_inner(inner) {}
+    std::int64_t size() const override { return m_inner.size(); }
+    std::int64_t read(char *buffer, std::int64_t maxBytes) override
+    {
+        const std::int64_t got = m_inner.read(buffer, maxBytes);
+        fromFile += got;
+        return got;
+    }
+    void rewind() override { m_inner.rewind(); }
+    void seek(std::int64_t position) override { m_inner.seek(position); }
+    std::int64_t fromFile = 0;
+
+private:
+    pelimor::ImageStream &m_inner;
+};
+
+struct SectorReader {
+    IStream *stream;
+    std::vector<unsigned char> *expected;
+    int wrong = 0;
+};
+
+// Reads sectors in a scattered order and checks each against the file.
+DWORD WINAPI readScattered(void *parameter)
+{
+    auto *r = static_cast<SectorReader *>(parameter);
+    const std::int64_t sectors = static_cast<std::int64_t>(r->expected->size()) / 2048;
+    for (std::int64_t i = 0; i < 400; ++i) {
+        const std::int64_t sector = (i * 7919) % sectors;
+        const auto bytes = readAt(r->stream, sector * 2048, 2048);
+        if (bytes.size() != 2048 || !std::equal(bytes.begin(), bytes.end(), r->expected->begin() + sector * 2048))
+            ++r->wrong;
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST_CASE("stream: seeks jump in the file, clones share one count, and reads from two threads stay apart")
+{
+    wintest::TempFile file(L"pelimor-seek.iso");
+    auto content = wintest::pattern(8 * 1024 * 1024, 31);
+    REQUIRE(file.write(content));
+    pelimor::FileImageStream image(file.utf8());
+    CountingStream counting(image);
+    auto stream = ComPtr<ImageIStream>::adopt(ImageIStream::create(counting));
+
+    // A verifier's pattern: the last sector, then one near the start.
+    CHECK_EQ(readAt(stream.get(), 8 * 1024 * 1024 - 2048, 2048).size(), std::size_t{2048});
+    CHECK(readAt(stream.get(), 4096, 16) == std::vector<unsigned char>(content.begin() + 4096, content.begin() + 4112));
+    CHECK(counting.fromFile < 64 * 1024); // not the whole image again
+
+    // Half through the stream, the rest through a clone: the writer's
+    // completeness check sees the whole image delivered.
+    auto fresh = ComPtr<ImageIStream>::adopt(ImageIStream::create(image));
+    std::vector<unsigned char> half(4 * 1024 * 1024);
+    ULONG got = 0;
+    REQUIRE(SUCCEEDED(fresh->Read(half.data(), static_cast<ULONG>(half.size()), &got)));
+    ComPtr<IStream> clone;
+    REQUIRE(SUCCEEDED(fresh->Clone(clone.put())));
+    CHECK(readAll(clone.get(), 1 << 20).size() == half.size());
+    CHECK_EQ(fresh->bytesDelivered(), std::int64_t{8 * 1024 * 1024});
+
+    // IMAPI2 may read the stream and a clone from two of its threads.
+    ComPtr<IStream> sibling;
+    REQUIRE(SUCCEEDED(stream->Clone(sibling.put())));
+    SectorReader one{stream.get(), &content}, two{sibling.get(), &content};
+    HANDLE threads[] = {CreateThread(nullptr, 0, readScattered, &one, 0, nullptr),
+                        CreateThread(nullptr, 0, readScattered, &two, 0, nullptr)};
+    WaitForMultipleObjects(2, threads, TRUE, 60000);
+    CloseHandle(threads[0]);
+    CloseHandle(threads[1]);
+    CHECK_EQ(one.wrong, 0);
+    CHECK_EQ(two.wrong, 0);
+}

@@ -1,17 +1,11 @@
 #include "platform/defaults.h"
 #include "platform/windows/com_support.h"
-#include "platform/windows/imapi2_disc_service.h"
 #include "platform/windows/registry_windows.h"
 #include "platform/windows/shell_win32.h"
 
 #include <windows.h>
 
 namespace pelimor {
-
-std::unique_ptr<DiscService> createDefaultDiscService()
-{
-    return std::make_unique<Imapi2DiscService>();
-}
 
 std::unique_ptr<Registry> createDefaultRegistry()
 {

@@ -1,6 +1,5 @@
 #include "platform/windows/image_istream.h"
 
-#include "platform/filestream.h"
 #include "platform/windows/com_support.h"
 
 #include <algorithm>
@@ -10,17 +9,44 @@
 namespace pelimor::win {
 namespace {
 
-constexpr std::int64_t skipChunk = 1 << 20;
+constexpr std::int64_t copyChunk = 1 << 20;
+
+} // namespace
+
+struct ImageIStream::Shared {
+    explicit Shared(ImageStream *s) : stream(s) { InitializeCriticalSection(&lock); }
+    Shared(const Shared &) = delete;
+    Shared &operator=(const Shared &) = delete;
+    ~Shared() { DeleteCriticalSection(&lock); }
+
+    CRITICAL_SECTION lock;
+    ImageStream *stream;          // null once detached
+    std::int64_t underlying = -1; // where the stream actually is; unknown at first
+    std::int64_t highWater = 0;
+    std::string readError;
+};
+
+namespace {
+
+class Locked {
+public:
+    explicit Locked(CRITICAL_SECTION &lock) : m_lock(lock) { EnterCriticalSection(&m_lock); }
+    Locked(const Locked &) = delete;
+    Locked &operator=(const Locked &) = delete;
+    ~Locked() { LeaveCriticalSection(&m_lock); }
+
+private:
+    CRITICAL_SECTION &m_lock;
+};
 
 } // namespace
 
 ImageIStream *ImageIStream::create(ImageStream &stream)
 {
-    return new ImageIStream(&stream, nullptr);
+    return new ImageIStream(std::make_shared<Shared>(&stream));
 }
 
-ImageIStream::ImageIStream(ImageStream *stream, std::unique_ptr<ImageStream> owned)
-    : m_stream(stream), m_owned(std::move(owned))
+ImageIStream::ImageIStream(std::shared_ptr<Shared> shared) : m_shared(std::move(shared))
 {
     // Without the marshaler the object still works, only through proxies.
     if (FAILED(CoCreateFreeThreadedMarshaler(static_cast<IStream *>(this), &m_marshaler)))
@@ -35,7 +61,20 @@ ImageIStream::~ImageIStream()
 
 void ImageIStream::detach()
 {
-    m_stream = nullptr;
+    const Locked locked(m_shared->lock);
+    m_shared->stream = nullptr;
+}
+
+std::int64_t ImageIStream::bytesDelivered() const
+{
+    const Locked locked(m_shared->lock);
+    return m_shared->highWater;
+}
+
+std::string ImageIStream::readError() const
+{
+    const Locked locked(m_shared->lock);
+    return m_shared->readError;
 }
 
 HRESULT ImageIStream::QueryInterface(REFIID iid, void **object)
@@ -66,52 +105,39 @@ ULONG ImageIStream::Release()
     return static_cast<ULONG>(left);
 }
 
-void ImageIStream::syncUnderlying()
-{
-    if (m_underlying == m_position)
-        return;
-    if (m_position < m_underlying) {
-        m_stream->rewind();
-        m_underlying = 0;
-    }
-    std::vector<char> scratch(static_cast<std::size_t>(std::min(skipChunk, m_position - m_underlying)));
-    while (m_underlying < m_position) {
-        const std::int64_t want =
-            std::min<std::int64_t>(static_cast<std::int64_t>(scratch.size()), m_position - m_underlying);
-        const std::int64_t got = m_stream->read(scratch.data(), want);
-        if (got <= 0)
-            break;
-        m_underlying += got;
-    }
-}
-
 HRESULT ImageIStream::Read(void *buffer, ULONG count, ULONG *read)
 {
     if (read)
         *read = 0;
     if (!buffer)
         return STG_E_INVALIDPOINTER;
-    if (!m_stream)
+    Shared &s = *m_shared;
+    const Locked locked(s.lock);
+    if (!s.stream)
         return E_UNEXPECTED;
     ULONG done = 0;
     try {
-        if (m_position < m_stream->size()) {
-            syncUnderlying();
+        if (m_position < s.stream->size()) {
+            if (s.underlying != m_position) {
+                s.stream->seek(m_position);
+                s.underlying = m_position;
+            }
             auto *bytes = static_cast<char *>(buffer);
             while (done < count) {
-                const std::int64_t got = m_stream->read(bytes + done, static_cast<std::int64_t>(count - done));
+                const std::int64_t got = s.stream->read(bytes + done, static_cast<std::int64_t>(count - done));
                 if (got <= 0)
                     break;
                 done += static_cast<ULONG>(got);
-                m_underlying += got;
+                s.underlying += got;
             }
-            m_position = m_underlying;
-            m_highWater = std::max(m_highWater, m_position);
+            m_position = s.underlying;
+            s.highWater = std::max(s.highWater, m_position);
         }
     } catch (const std::exception &error) {
         // Nothing may leave a COM method by exception: keep the reason for
         // the writer's message and report a read fault.
-        m_readError = error.what();
+        s.readError = error.what();
+        s.underlying = -1; // unknown: the next read seeks first
         if (read)
             *read = done;
         return STG_E_READFAULT;
@@ -131,7 +157,8 @@ HRESULT ImageIStream::Write(const void *, ULONG, ULONG *written)
 
 HRESULT ImageIStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER *newPosition)
 {
-    if (!m_stream)
+    const Locked locked(m_shared->lock);
+    if (!m_shared->stream)
         return E_UNEXPECTED;
     std::int64_t base = 0;
     switch (origin) {
@@ -141,7 +168,7 @@ HRESULT ImageIStream::Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER *new
         base = m_position;
         break;
     case STREAM_SEEK_END:
-        base = m_stream->size();
+        base = m_shared->stream->size();
         break;
     default:
         return STG_E_INVALIDFUNCTION;
@@ -166,7 +193,7 @@ HRESULT ImageIStream::CopyTo(IStream *target, ULARGE_INTEGER count, ULARGE_INTEG
 {
     if (!target)
         return STG_E_INVALIDPOINTER;
-    std::vector<char> chunk(static_cast<std::size_t>(skipChunk));
+    std::vector<char> chunk(static_cast<std::size_t>(copyChunk));
     ULONGLONG totalRead = 0;
     ULONGLONG totalWritten = 0;
     HRESULT hr = S_OK;
@@ -214,14 +241,16 @@ HRESULT ImageIStream::Stat(STATSTG *stat, DWORD flags)
 {
     if (!stat)
         return STG_E_INVALIDPOINTER;
-    if (!m_stream)
+    const Locked locked(m_shared->lock);
+    ImageStream *stream = m_shared->stream;
+    if (!stream)
         return E_UNEXPECTED;
     std::memset(stat, 0, sizeof *stat);
     stat->type = STGTY_STREAM;
-    stat->cbSize.QuadPart = static_cast<ULONGLONG>(m_stream->size());
+    stat->cbSize.QuadPart = static_cast<ULONGLONG>(stream->size());
     stat->grfMode = STGM_READ | STGM_SHARE_DENY_WRITE;
     if (!(flags & STATFLAG_NONAME)) {
-        const std::wstring name = toWide(m_stream->path());
+        const std::wstring name = toWide(stream->path());
         auto *copy = static_cast<wchar_t *>(CoTaskMemAlloc((name.size() + 1) * sizeof(wchar_t)));
         if (!copy)
             return STG_E_INSUFFICIENTMEMORY;
@@ -236,22 +265,16 @@ HRESULT ImageIStream::Clone(IStream **clone)
     if (!clone)
         return STG_E_INVALIDPOINTER;
     *clone = nullptr;
-    if (!m_stream)
-        return E_UNEXPECTED;
-    // A clone needs its own file position: it opens the image again.
-    if (m_stream->path().empty())
-        return E_NOTIMPL;
-    try {
-        auto own = std::make_unique<FileImageStream>(m_stream->path());
-        ImageStream *raw = own.get();
-        auto *copy = new ImageIStream(raw, std::move(own));
-        copy->m_position = m_position;
-        *clone = copy;
-        return S_OK;
-    } catch (const std::exception &error) {
-        m_readError = error.what();
-        return STG_E_ACCESSDENIED;
+    {
+        const Locked locked(m_shared->lock);
+        if (!m_shared->stream)
+            return E_UNEXPECTED;
     }
+    // Its own position over the same image: each read seeks to it.
+    auto *copy = new ImageIStream(m_shared);
+    copy->m_position = m_position;
+    *clone = copy;
+    return S_OK;
 }
 
 } // namespace pelimor::win

@@ -3,13 +3,15 @@
 // It reads through our own ImageStream (FileImageStream in the program), so
 // the image is read from disk in chunks as the recorder takes it, never
 // copied into memory, and a size that is not a whole number of 2048-byte
-// sectors comes out followed by zeros. Seeking is by our own position
-// arithmetic with 64-bit offsets; the file is only re-read from its start when
-// a reader goes backwards (a verifying writer reads the image a second time).
+// sectors comes out followed by zeros. Seeking jumps in the file (64-bit
+// offsets), so a verifying writer that samples sectors or reads the image
+// again costs no re-reading from the start.
 //
 // The object aggregates the free-threaded marshaler: it holds no reference to
-// anything tied to an apartment, and the service may read it from its own
-// worker thread without routing every chunk through the UI thread.
+// anything tied to an apartment, and the service reads it from its own
+// threads. A clone keeps its own position over the same image; every read,
+// of the stream or any clone, goes through one lock and counts towards one
+// high-water mark.
 #pragma once
 
 #include "platform/discservice.h"
@@ -32,11 +34,11 @@ public:
     // Ends the use of the borrowed stream; every later call fails with
     // E_UNEXPECTED instead of touching it.
     void detach();
-    // The farthest byte any Read reached, to tell a complete write from one
-    // that stopped early while reporting success.
-    std::int64_t bytesDelivered() const { return m_highWater; }
+    // The farthest byte any Read (of this stream or a clone) reached, to
+    // tell a complete write from one that stopped early reporting success.
+    std::int64_t bytesDelivered() const;
     // What the image file reported when a Read failed, or empty.
-    const std::string &readError() const { return m_readError; }
+    std::string readError() const;
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override;
@@ -57,20 +59,16 @@ public:
     HRESULT STDMETHODCALLTYPE Stat(STATSTG *stat, DWORD flags) override;
     HRESULT STDMETHODCALLTYPE Clone(IStream **clone) override;
 
+    struct Shared;
+
 private:
-    ImageIStream(ImageStream *stream, std::unique_ptr<ImageStream> owned);
+    explicit ImageIStream(std::shared_ptr<Shared> shared);
     ~ImageIStream();
-    // Brings the underlying stream to the logical position.
-    void syncUnderlying();
 
     LONG m_refs = 1;
     IUnknown *m_marshaler = nullptr;
-    ImageStream *m_stream;
-    std::unique_ptr<ImageStream> m_owned; // set for clones, which own their file
-    std::int64_t m_position = 0;          // where the next Read starts
-    std::int64_t m_underlying = 0;        // where m_stream actually is
-    std::int64_t m_highWater = 0;
-    std::string m_readError;
+    std::shared_ptr<Shared> m_shared; // the image, with the stream and every clone
+    std::int64_t m_position = 0;      // where this object's next Read starts
 };
 
 } // namespace pelimor::win

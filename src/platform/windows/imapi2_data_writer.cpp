@@ -2,11 +2,10 @@
 #include "platform/windows/imapi2_disc_service.h"
 
 #include "platform/sleeplock.h"
+#include "platform/windows/end_session.h"
 #include "platform/windows/image_istream.h"
+#include "platform/windows/imapi2_burn.h"
 #include "platform/windows/imapi2_errors.h"
-#include "platform/windows/imapi2_events.h"
-
-#include <ocidl.h>
 
 namespace pelimor {
 namespace {
@@ -14,80 +13,116 @@ namespace {
 using imapi2::check;
 using win::ComPtr;
 
-IDiscRecorder2 *comRecorder(DiscRecorder &recorder)
+constexpr HRESULT becomingReady = static_cast<HRESULT>(0xC0AA0205L); // E_IMAPI_RECORDER_MEDIA_BECOMING_READY
+constexpr HRESULT noMedia = static_cast<HRESULT>(0xC0AA0202L);       // E_IMAPI_RECORDER_MEDIA_NO_MEDIA
+constexpr DWORD becomingReadyPatienceMs = 6000;
+
+// The bits that make a disc unusable for this burn whatever else is set.
+constexpr long unsupportedBits = 0xFC00;
+constexpr long overwriteOnly = IMAPI_FORMAT2_DATA_MEDIA_STATE_OVERWRITE_ONLY;
+
+Imapi2DiscRecorder &ourRecorder(DiscRecorder &recorder)
 {
     auto *ours = dynamic_cast<Imapi2DiscRecorder *>(&recorder);
     if (!ours || !ours->com())
         throw ServiceError("the recorder does not come from the Windows disc-burning service");
-    return ours->com();
+    return *ours;
 }
 
-// Connects the progress sink to the writer's event source for one Write.
-class EventConnection {
-public:
-    EventConnection(IDiscFormat2Data *format, imapi2::DataEventSink *sink) : m_sink(sink)
-    {
-        ComPtr<IConnectionPointContainer> container;
-        check(format->QueryInterface(IID_IConnectionPointContainer, container.putVoid()),
-              "The writer's progress reports could not be received");
-        check(container->FindConnectionPoint(imapi2::iidDiscFormat2DataEvents, m_point.put()),
-              "The writer's progress reports could not be received");
-        check(m_point->Advise(static_cast<DDiscFormat2DataEvents *>(sink), &m_cookie),
-              "The writer's progress reports could not be received");
-    }
-    EventConnection(const EventConnection &) = delete;
-    EventConnection &operator=(const EventConnection &) = delete;
-    ~EventConnection()
-    {
-        if (m_point)
-            m_point->Unadvise(m_cookie);
-        m_sink->disconnect();
-    }
-
-private:
-    imapi2::DataEventSink *m_sink;
-    ComPtr<IConnectionPoint> m_point;
-    DWORD m_cookie = 0;
-};
-
 // Holds the Write flag up, and drops it on every way out.
-class WritingFlag {
+class RunningWrite {
 public:
-    explicit WritingFlag(bool &flag) : m_flag(flag) { m_flag = true; }
-    WritingFlag(const WritingFlag &) = delete;
-    WritingFlag &operator=(const WritingFlag &) = delete;
-    ~WritingFlag() { m_flag = false; }
+    RunningWrite(std::shared_ptr<imapi2::StopRequest> &slot) : m_slot(slot)
+    {
+        m_slot = std::make_shared<imapi2::StopRequest>();
+    }
+    RunningWrite(const RunningWrite &) = delete;
+    RunningWrite &operator=(const RunningWrite &) = delete;
+    ~RunningWrite() { m_slot.reset(); }
+    const std::shared_ptr<imapi2::StopRequest> &stop() const { return m_slot; }
 
 private:
-    bool &m_flag;
+    std::shared_ptr<imapi2::StopRequest> &m_slot;
 };
 
 } // namespace
 
+Imapi2DataWriter::Imapi2DataWriter(ComPtr<IDiscFormat2Data> format, std::shared_ptr<win::UiThread> ui)
+    : m_format(std::move(format)), m_ui(ui ? std::move(ui) : win::createMessageLoopUiThread())
+{
+}
+
+Imapi2DataWriter::~Imapi2DataWriter() = default;
+
+HRESULT Imapi2DataWriter::whileBecomingReady(const std::function<HRESULT()> &call)
+{
+    const DWORD start = GetTickCount();
+    HRESULT hr = call();
+    while (hr == becomingReady && GetTickCount() - start < becomingReadyPatienceMs) {
+        // A tray just closed: the drive is still spinning the disc up. The
+        // window stays alive meanwhile.
+        const DWORD until = GetTickCount() + 250;
+        m_ui->runUntil([until] { return static_cast<LONG>(GetTickCount() - until) >= 0; });
+        hr = call();
+    }
+    return hr;
+}
+
 bool Imapi2DataWriter::IsRecorderSupported(DiscRecorder &recorder)
 {
     VARIANT_BOOL supported = VARIANT_FALSE;
-    check(m_format->IsRecorderSupported(comRecorder(recorder), &supported), "The recorder could not be checked");
+    check(m_format->IsRecorderSupported(ourRecorder(recorder).com(), &supported), "The recorder could not be checked");
     return supported != VARIANT_FALSE;
 }
 
 bool Imapi2DataWriter::IsCurrentMediaSupported(DiscRecorder &recorder)
 {
+    IDiscRecorder2 *com = ourRecorder(recorder).com();
     VARIANT_BOOL supported = VARIANT_FALSE;
-    check(m_format->IsCurrentMediaSupported(comRecorder(recorder), &supported), "The disc could not be checked");
+    const HRESULT hr = whileBecomingReady([&] { return m_format->IsCurrentMediaSupported(com, &supported); });
+    if (hr == noMedia)
+        return false;
+    check(hr, "The disc could not be checked");
     return supported != VARIANT_FALSE;
 }
 
 void Imapi2DataWriter::put_Recorder(DiscRecorder &recorder)
 {
-    check(m_format->put_Recorder(comRecorder(recorder)), "The recorder could not be chosen for the burn");
+    Imapi2DiscRecorder &ours = ourRecorder(recorder);
+    check(m_format->put_Recorder(ours.com()), "The recorder could not be chosen for the burn");
+    m_recorderId = ours.id();
 }
 
 MediaStatus Imapi2DataWriter::CurrentMediaStatus()
 {
     IMAPI_FORMAT2_DATA_MEDIA_STATE state = IMAPI_FORMAT2_DATA_MEDIA_STATE_UNKNOWN;
-    check(m_format->get_CurrentMediaStatus(&state), "The disc's state could not be read");
-    return static_cast<MediaStatus>(state);
+    check(whileBecomingReady([&] { return m_format->get_CurrentMediaStatus(&state); }),
+          "The disc's state could not be read");
+    const long bits = static_cast<long>(state);
+    // Damaged, erase required, write-protected, closed, unsupported: passed
+    // on as they are, so the user sees the same refusal as ever.
+    if (bits & unsupportedBits)
+        return static_cast<MediaStatus>(bits & ~overwriteOnly);
+    if (bits & overwriteOnly) {
+        // A rewritable disc written in place (DVD+RW, DVD-RAM, BD-RE,
+        // restricted-overwrite DVD-RW) always says "blank" and offers its
+        // whole capacity, used or not. IMAPI2's own blank test only looks
+        // for zeros at the start and the end, so it alone would let a used
+        // disc be overwritten: only a disc the drive itself reports as
+        // never written counts as blank.
+        VARIANT_BOOL physicallyBlank = VARIANT_FALSE;
+        const HRESULT hr = whileBecomingReady([&] { return m_format->get_MediaPhysicallyBlank(&physicallyBlank); });
+        if (SUCCEEDED(hr) && physicallyBlank != VARIANT_FALSE)
+            return MediaStatus::Blank;
+        return MediaStatus::NonEmptySession;
+    }
+    // Blank write-once discs (and erased CD-RWs): only the two bits the
+    // windows look for, so a "final session" remark does not refuse a
+    // blank disc. A disc with data keeps its other bits and is refused.
+    if (bits & IMAPI_FORMAT2_DATA_MEDIA_STATE_BLANK)
+        return static_cast<MediaStatus>(
+            bits & (IMAPI_FORMAT2_DATA_MEDIA_STATE_BLANK | IMAPI_FORMAT2_DATA_MEDIA_STATE_APPENDABLE));
+    return static_cast<MediaStatus>(bits);
 }
 
 int Imapi2DataWriter::NextWritableAddress()
@@ -101,6 +136,7 @@ void Imapi2DataWriter::put_ClientName(const std::string &name)
 {
     const win::Bstr text(win::toWide(name));
     check(m_format->put_ClientName(text.get()), "The client name could not be set");
+    m_clientName = win::toWide(name);
 }
 
 std::int64_t Imapi2DataWriter::FreeSectorsOnMedia()
@@ -112,44 +148,56 @@ std::int64_t Imapi2DataWriter::FreeSectorsOnMedia()
 
 void Imapi2DataWriter::CancelWrite()
 {
-    if (m_writing)
-        m_format->CancelWrite();
+    if (m_stop)
+        m_stop->wanted = true;
 }
 
 void Imapi2DataWriter::Write(ImageStream &stream)
 {
-    if (m_writing)
+    if (m_stop)
         throw ServiceError("a burn is already running with this writer");
-    const WritingFlag writing(m_writing);
+    if (m_recorderId.empty())
+        throw ServiceError("The burn failed: " + imapi2::describeHresult(static_cast<HRESULT>(0xC0AA0003L)));
+    const RunningWrite running(m_stop);
     m_lastWriteSucceeded = false;
     m_lastWriteVerified = false;
 
-    // Read the disc back and compare it with the image after writing, so a
-    // "complete" message means the disc holds the image (write action 7).
-    ComPtr<IBurnVerification> verification;
-    if (SUCCEEDED(m_format->QueryInterface(imapi2::iidBurnVerification, verification.putVoid())) && verification) {
-        check(verification->put_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_FULL),
-              "Verification after the burn could not be switched on");
-        m_lastWriteVerified = true;
-    }
-
     auto image = ComPtr<win::ImageIStream>::adopt(win::ImageIStream::create(stream));
-    auto sink = ComPtr<imapi2::DataEventSink>::adopt(
-        imapi2::DataEventSink::create([this](const WriteProgress &progress) { raiseUpdate(progress); }));
-    HRESULT hr = S_OK;
+    // Reports queued for the window but not yet delivered when Write
+    // returns are dropped: the window has moved on by then.
+    auto open = std::make_shared<bool>(true);
+    imapi2::BurnOrder order;
+    order.recorderId = m_recorderId;
+    order.clientName = m_clientName.empty() ? std::wstring(L"Pelimor ISO Burn") : m_clientName;
+    order.image = image.get();
+    order.stop = running.stop();
+    order.deliver = [this, ui = m_ui, open](const WriteProgress &progress) {
+        ui->post([this, open, progress] {
+            if (*open)
+                raiseUpdate(progress);
+        });
+    };
+    imapi2::BurnOutcome outcome;
     {
-        const EventConnection events(m_format.get(), sink.get());
+        const win::EndSessionBlock noLogoff;
+        // Held by the window's thread, which outlives the burn thread and
+        // gets the computer's state back as it found it.
         const auto awake = acquireSleepLock("Writing a disc");
-        hr = m_format->Write(image.get());
+        const imapi2::BurnThread burn(std::move(order));
+        m_ui->runUntil([&] { return burn.finished(); });
+        outcome = burn.outcome();
     }
+    *open = false;
     // The service may keep its reference a little longer; it must not reach
     // the caller's stream once Write has returned.
     image->detach();
 
-    if (FAILED(hr)) {
+    if (!outcome.setupError.empty())
+        throw ServiceError(outcome.setupError);
+    if (FAILED(outcome.writeResult)) {
         if (!image->readError().empty())
             throw ServiceError("the image file could not be read: " + image->readError());
-        throw ServiceError(imapi2::describeFailure("The burn failed", hr));
+        throw ServiceError(imapi2::describeBurnFailure(outcome.writeResult, win::toUtf8(outcome.lockOwner)));
     }
     // A success reported before the recorder took every byte would be a
     // burn that silently dropped the end of the image.
@@ -159,6 +207,7 @@ void Imapi2DataWriter::Write(ImageStream &stream)
                            " bytes of the image, although the recorder reported "
                            "success");
     m_lastWriteSucceeded = true;
+    m_lastWriteVerified = outcome.verified;
 }
 
 } // namespace pelimor

@@ -22,6 +22,8 @@ template <typename T> ComPtr<T> createServiceObject(const CLSID &clsid, const II
 
 } // namespace
 
+Imapi2DiscService::Imapi2DiscService(std::shared_ptr<win::UiThread> ui) : m_ui(std::move(ui)) {}
+
 std::unique_ptr<DiscMaster> Imapi2DiscService::CreateDiscMaster()
 {
     return std::make_unique<Imapi2DiscMaster>(createServiceObject<IDiscMaster2>(
@@ -36,8 +38,10 @@ std::unique_ptr<DiscRecorder> Imapi2DiscService::CreateDiscRecorder()
 
 std::unique_ptr<DataWriter> Imapi2DiscService::CreateDataWriter()
 {
-    return std::make_unique<Imapi2DataWriter>(createServiceObject<IDiscFormat2Data>(
-        imapi2::clsidDiscFormat2Data, imapi2::iidDiscFormat2Data, "The disc writer object could not be created"));
+    return std::make_unique<Imapi2DataWriter>(
+        createServiceObject<IDiscFormat2Data>(imapi2::clsidDiscFormat2Data, imapi2::iidDiscFormat2Data,
+                                              "The disc writer object could not be created"),
+        m_ui);
 }
 
 std::vector<std::string> Imapi2DiscMaster::RecorderIds()
@@ -57,6 +61,7 @@ void Imapi2DiscRecorder::InitializeDiscRecorder(const std::string &recorderId)
 {
     const Bstr id(win::toWide(recorderId));
     check(m_recorder->InitializeDiscRecorder(id.get()), "The recorder could not be opened");
+    m_id = win::toWide(recorderId);
 }
 
 std::vector<int> Imapi2DiscRecorder::SupportedProfiles()

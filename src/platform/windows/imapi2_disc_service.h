@@ -10,11 +10,22 @@
 #include "platform/discservice.h"
 #include "platform/windows/com_support.h"
 #include "platform/windows/imapi2_decl.h"
+#include "platform/windows/ui_thread.h"
+
+#include <memory>
 
 namespace pelimor {
 
+namespace imapi2 {
+struct StopRequest;
+}
+
 class Imapi2DiscService : public DiscService {
 public:
+    // `ui` carries the burn's reports to the window's thread; without one,
+    // a Win32 message loop of the creating thread does.
+    explicit Imapi2DiscService(std::shared_ptr<win::UiThread> ui = nullptr);
+
     // Throws ServiceError when the service is not registered on this
     // computer (REGDB_E_CLASSNOTREG on Windows without IMAPI2, and on Wine).
     std::unique_ptr<DiscMaster> CreateDiscMaster() override;
@@ -23,6 +34,7 @@ public:
 
 private:
     win::ComApartment m_apartment;
+    std::shared_ptr<win::UiThread> m_ui;
 };
 
 class Imapi2DiscMaster : public DiscMaster {
@@ -50,29 +62,40 @@ public:
     void ReleaseExclusiveAccess() override {}
 
     IDiscRecorder2 *com() const { return m_recorder.get(); }
+    // What InitializeDiscRecorder opened: the burn thread opens it again.
+    const std::wstring &id() const { return m_id; }
 
 private:
     win::ComPtr<IDiscRecorder2> m_recorder;
+    std::wstring m_id;
 };
 
 class Imapi2DataWriter : public DataWriter {
 public:
-    explicit Imapi2DataWriter(win::ComPtr<IDiscFormat2Data> format) : m_format(std::move(format)) {}
+    explicit Imapi2DataWriter(win::ComPtr<IDiscFormat2Data> format, std::shared_ptr<win::UiThread> ui = nullptr);
+    ~Imapi2DataWriter() override;
 
     bool IsRecorderSupported(DiscRecorder &recorder) override;
+    // An empty tray counts as unsupported media, as it did before Windows 7
+    // (which reports it as an error instead).
     bool IsCurrentMediaSupported(DiscRecorder &recorder) override;
     void put_Recorder(DiscRecorder &recorder) override;
+    // IMAPI2's bit set read as the windows expect it: Blank (2) or Blank |
+    // Appendable (6) for a writable blank disc, never for one with data.
+    // A disc still becoming ready is asked again for a few seconds.
     MediaStatus CurrentMediaStatus() override;
     int NextWritableAddress() override;
     void put_ClientName(const std::string &name) override;
     std::int64_t FreeSectorsOnMedia() override;
-    // Writes with full verification (the disc is read back and compared),
-    // keeps the computer from sleeping meanwhile, and raises Update on this
-    // thread for every progress event. Throws ServiceError on any failure,
-    // including a success reported before the whole image was read.
+    // Writes on a thread of its own with full verification, closing the
+    // disc, keeping the computer awake and AutoPlay away meanwhile; the
+    // calling (window's) thread keeps turning its events and receives
+    // Update. Throws ServiceError on any failure, including a success
+    // reported before the whole image was read.
     void Write(ImageStream &stream) override;
     bool LastWriteSucceeded() const override { return m_lastWriteSucceeded; }
-    // IMAPI2's own cancel; Write then fails with its "cancelled" result.
+    // Asks the next Update to call IMAPI2's CancelWrite; Write then fails
+    // with "the burn was cancelled", or ends normally when it came too late.
     void CancelWrite() override;
 
     // False when this system's IMAPI2 has no read-back verification
@@ -80,8 +103,13 @@ public:
     bool LastWriteVerified() const override { return m_lastWriteSucceeded && m_lastWriteVerified; }
 
 private:
+    HRESULT whileBecomingReady(const std::function<HRESULT()> &call);
+
     win::ComPtr<IDiscFormat2Data> m_format;
-    bool m_writing = false;
+    std::shared_ptr<win::UiThread> m_ui;
+    std::wstring m_recorderId;
+    std::wstring m_clientName;
+    std::shared_ptr<imapi2::StopRequest> m_stop; // set while a Write runs
     bool m_lastWriteSucceeded = false;
     bool m_lastWriteVerified = false;
 };

@@ -50,22 +50,20 @@ constexpr KnownError knownErrors[] = {
     {0xC0AA0406, "this kind of disc is not supported"},
     {0xC0AA0407, "this recorder is not supported"},
     {0xC0AA0408, "the client name is not valid"},
+    // What a USB recorder unplugged or reset in the middle of a burn gives.
+    {0x80070037, "the recorder is no longer connected; was it unplugged?"},
+    {0x80070006, "the connection to the recorder was lost; was it unplugged or reset?"},
+    {0x80004005, "the recorder or the disc-burning service failed without saying why"},
 };
 
-std::string hexCode(HRESULT hr)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(hr));
-    return text;
-}
-
-// The system's own message for any other code, without its line break.
-std::string systemMessage(HRESULT hr)
+// The message table of `module` (or the system's when null) for the code,
+// without its line break.
+std::string tableMessage(HMODULE module, HRESULT hr)
 {
     wchar_t *buffer = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
+    const DWORD source = module ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | source | FORMAT_MESSAGE_IGNORE_INSERTS, module,
+                                        static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t *>(&buffer), 0, nullptr);
     std::wstring text = length && buffer ? std::wstring(buffer, length) : std::wstring();
     if (buffer)
         LocalFree(buffer);
@@ -75,7 +73,28 @@ std::string systemMessage(HRESULT hr)
     return win::toUtf8(text);
 }
 
+// IMAPI2 keeps the texts of its own codes (facility 0xAA) in imapi2.dll,
+// which the system's table does not cover; the DLL is read as data only.
+std::string imapi2Message(HRESULT hr)
+{
+    if (HRESULT_FACILITY(hr) != 0xAA)
+        return {};
+    HMODULE module = LoadLibraryExW(L"imapi2.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!module)
+        return {};
+    std::string text = tableMessage(module, hr);
+    FreeLibrary(module);
+    return text;
+}
+
 } // namespace
+
+std::string hexCode(HRESULT hr)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(hr));
+    return text;
+}
 
 std::string describeHresult(HRESULT hr)
 {
@@ -84,7 +103,9 @@ std::string describeHresult(HRESULT hr)
         if (known.code == code)
             return std::string(known.reason) + " (" + hexCode(hr) + ")";
     }
-    const std::string text = systemMessage(hr);
+    std::string text = imapi2Message(hr);
+    if (text.empty())
+        text = tableMessage(nullptr, hr);
     if (!text.empty())
         return text + " (" + hexCode(hr) + ")";
     return "the disc-burning service reported error " + hexCode(hr);
@@ -93,6 +114,17 @@ std::string describeHresult(HRESULT hr)
 std::string describeFailure(const std::string &action, HRESULT hr)
 {
     return action + ": " + describeHresult(hr);
+}
+
+std::string describeBurnFailure(HRESULT hr, const std::string &lockOwner)
+{
+    if (hr == E_ACCESSDENIED || hr == static_cast<HRESULT>(0xC0AA0210L)) {
+        // Write takes the drive for itself: "access is denied" here means
+        // another program has it, and IMAPI2 knows which.
+        const std::string who = lockOwner.empty() ? "another program" : "another program (" + lockOwner + ")";
+        return "The burn failed: " + who + " is using the recorder; close it and try again (" + hexCode(hr) + ")";
+    }
+    return describeFailure("The burn failed", hr);
 }
 
 void check(HRESULT hr, const char *action)

@@ -20,6 +20,13 @@ std::string describeHresult(HRESULT hr);
 // The same, with what was being done in front: "<action>: <reason>".
 std::string describeFailure(const std::string &action, HRESULT hr);
 
+// Why Write failed. A drive held by another program (E_ACCESSDENIED or
+// "recorder locked") names that program when IMAPI2 knows it (UTF-8).
+std::string describeBurnFailure(HRESULT hr, const std::string &lockOwner);
+
+// "0x%08X".
+std::string hexCode(HRESULT hr);
+
 // Throws ServiceError(describeFailure(action, hr)) when hr is a failure.
 void check(HRESULT hr, const char *action);
 

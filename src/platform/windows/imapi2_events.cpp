@@ -7,31 +7,6 @@
 namespace pelimor::imapi2 {
 namespace {
 
-constexpr UINT queuedProgressMessage = WM_APP + 0x200;
-constexpr wchar_t windowClassName[] = L"PelimorBurnProgressSink";
-
-LRESULT CALLBACK sinkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == queuedProgressMessage) {
-        if (auto *sink = reinterpret_cast<DataEventSink *>(GetWindowLongPtrW(window, GWLP_USERDATA)))
-            sink->deliverQueued();
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND createMessageWindow()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = sinkWindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = windowClassName;
-    RegisterClassExW(&windowClass); // fails harmlessly once registered
-    return CreateWindowExW(0, windowClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
-                           nullptr);
-}
-
 bool longProperty(IDispatch *object, const wchar_t *name, long &value)
 {
     auto *mutableName = const_cast<LPOLESTR>(name);
@@ -76,6 +51,11 @@ bool progressFrom(IDispatch *progress, WriteProgress &out)
         if (SUCCEEDED(args->get_CurrentAction(&action)) && SUCCEEDED(args->get_ElapsedTime(&elapsed)) &&
             SUCCEEDED(args->get_TotalTime(&total)) && SUCCEEDED(args->get_SectorCount(&sectors)) &&
             SUCCEEDED(args->get_StartLba(&start)) && SUCCEEDED(args->get_LastWrittenLba(&lastWritten))) {
+            // While verifying, the sector reached is the last one read
+            // back, as the other backends report it.
+            LONG lastRead = 0;
+            if (action == IMAPI_FORMAT2_DATA_WRITE_ACTION_VERIFYING && SUCCEEDED(args->get_LastReadLba(&lastRead)))
+                lastWritten = lastRead;
             out = WriteProgress{static_cast<WriteAction>(action), static_cast<int>(elapsed),
                                 static_cast<int>(total),          static_cast<int>(sectors),
                                 static_cast<int>(start),          static_cast<int>(lastWritten)};
@@ -88,78 +68,49 @@ bool progressFrom(IDispatch *progress, WriteProgress &out)
         !longProperty(progress, L"TotalTime", total) || !longProperty(progress, L"SectorCount", sectors) ||
         !longProperty(progress, L"StartLba", start) || !longProperty(progress, L"LastWrittenLba", lastWritten))
         return false;
+    long lastRead = 0;
+    if (action == IMAPI_FORMAT2_DATA_WRITE_ACTION_VERIFYING && longProperty(progress, L"LastReadLba", lastRead))
+        lastWritten = lastRead;
     out = WriteProgress{static_cast<WriteAction>(action), static_cast<int>(elapsed), static_cast<int>(total),
                         static_cast<int>(sectors),        static_cast<int>(start),   static_cast<int>(lastWritten)};
     return true;
 }
 
-DataEventSink *DataEventSink::create(Deliver deliver)
+DataEventSink *DataEventSink::create(Deliver deliver, std::shared_ptr<StopRequest> stop)
 {
-    return new DataEventSink(std::move(deliver));
+    return new DataEventSink(std::move(deliver), std::move(stop));
 }
 
-DataEventSink::DataEventSink(Deliver deliver) : m_deliver(std::move(deliver)), m_ownerThread(GetCurrentThreadId())
+DataEventSink::DataEventSink(Deliver deliver, std::shared_ptr<StopRequest> stop)
+    : m_deliver(std::move(deliver)), m_stop(std::move(stop))
 {
     InitializeCriticalSection(&m_lock);
-    m_window = createMessageWindow();
-    if (m_window)
-        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 DataEventSink::~DataEventSink()
 {
-    if (m_window) {
-        // Normally gone already (disconnect); otherwise make sure the window
-        // no longer reaches this object, and let its own thread close it.
-        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-        if (GetCurrentThreadId() == m_ownerThread)
-            DestroyWindow(m_window);
-        else
-            PostMessageW(m_window, WM_CLOSE, 0, 0);
-    }
     DeleteCriticalSection(&m_lock);
 }
 
 void DataEventSink::disconnect()
 {
-    if (GetCurrentThreadId() != m_ownerThread)
-        return;
     EnterCriticalSection(&m_lock);
     m_connected = false;
-    m_queue.clear();
-    HWND window = std::exchange(m_window, nullptr);
     LeaveCriticalSection(&m_lock);
-    if (window) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        DestroyWindow(window);
-    }
 }
 
-void DataEventSink::deliverQueued()
+void DataEventSink::cancelIfAsked(IDispatch *writer)
 {
-    for (;;) {
-        EnterCriticalSection(&m_lock);
-        if (!m_connected || m_queue.empty()) {
-            LeaveCriticalSection(&m_lock);
-            return;
-        }
-        const WriteProgress next = m_queue.front();
-        m_queue.pop_front();
-        LeaveCriticalSection(&m_lock);
-        deliver(next);
-    }
-}
-
-void DataEventSink::deliver(const WriteProgress &progress)
-{
-    if (!m_connected || !m_deliver)
+    if (!m_stop || !m_stop->wanted.load() || m_stop->sent.exchange(true))
         return;
-    try {
-        m_deliver(progress);
-    } catch (...) {
-        // A failing display must not break the service's event source; the
-        // next event simply tries again.
-    }
+    win::ComPtr<IDiscFormat2Data> format;
+    HRESULT hr = writer ? writer->QueryInterface(iidDiscFormat2Data, format.putVoid()) : E_POINTER;
+    if (SUCCEEDED(hr) && format)
+        hr = format->CancelWrite();
+    m_stop->cancelResult = hr;
+    // Refused (IMAPI2 was between phases, say): the next Update asks again.
+    if (FAILED(hr))
+        m_stop->sent = false;
 }
 
 HRESULT DataEventSink::QueryInterface(REFIID iid, void **object)
@@ -236,24 +187,23 @@ HRESULT DataEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS *par
     return Update(dispatchFrom(params->rgvarg[1]), progress);
 }
 
-HRESULT DataEventSink::Update(IDispatch *, IDispatch *progress)
+HRESULT DataEventSink::Update(IDispatch *object, IDispatch *progress)
 {
+    cancelIfAsked(object);
     WriteProgress values;
     if (!progressFrom(progress, values))
         return E_INVALIDARG;
-    if (GetCurrentThreadId() == m_ownerThread) {
-        deliver(values);
-        return S_OK;
-    }
-    HWND window = nullptr;
+    // Held while delivering, so that once disconnect() returns no delivery
+    // is still running on IMAPI2's thread.
     EnterCriticalSection(&m_lock);
-    if (m_connected && m_window) {
-        m_queue.push_back(values);
-        window = m_window;
+    if (m_connected && m_deliver) {
+        try {
+            m_deliver(values);
+        } catch (...) {
+            // A failing display must not break the service's event source.
+        }
     }
     LeaveCriticalSection(&m_lock);
-    if (window)
-        PostMessageW(window, queuedProgressMessage, 0, 0);
     return S_OK;
 }
 

@@ -1,19 +1,23 @@
 // The receiver of the data writer's progress events (DDiscFormat2DataEvents).
 //
 // IMAPI2 raises Update either through the interface's vtable or through
-// IDispatch::Invoke with DISPID 0x200; both land in the same place. The six
-// values the window shows are read from the event's progress object and
-// handed on as a WriteProgress, always on the thread that created the sink
-// (the UI thread): a call arriving there is delivered at once, a call from
-// any other thread is queued and delivered when that thread next pumps
-// messages, which IMAPI2's Write does while it runs.
+// IDispatch::Invoke with DISPID 0x200; both land in the same place, on
+// whatever thread IMAPI2 raises it (its own, while the burn thread waits in
+// Write). The values the window shows are read from the event's progress
+// object and handed on as a WriteProgress on that same thread; carrying them
+// to the window is the caller's business.
+//
+// A stop is IMAPI2's CancelWrite, which only takes effect when called from
+// inside the Update handler: the window sets the stop request, and the next
+// Update calls CancelWrite on the writer that raised it.
 #pragma once
 
 #include "platform/discservice.h"
 #include "platform/windows/imapi2_decl.h"
 
-#include <deque>
+#include <atomic>
 #include <functional>
+#include <memory>
 
 namespace pelimor::imapi2 {
 
@@ -22,18 +26,22 @@ namespace pelimor::imapi2 {
 // IDispatch otherwise. False when neither way gives the values.
 bool progressFrom(IDispatch *progress, WriteProgress &out);
 
+// The window's wish to stop, and what IMAPI2 made of it.
+struct StopRequest {
+    std::atomic<bool> wanted{false};
+    std::atomic<bool> sent{false};
+    std::atomic<long> cancelResult{S_OK}; // CancelWrite's own answer, once sent
+};
+
 class DataEventSink final : public DDiscFormat2DataEvents {
 public:
     using Deliver = std::function<void(const WriteProgress &)>;
 
-    // Create on the thread that must receive the events. Reference count 1.
-    static DataEventSink *create(Deliver deliver);
+    // Reference count 1. `stop` may be null (nothing can be stopped).
+    static DataEventSink *create(Deliver deliver, std::shared_ptr<StopRequest> stop = nullptr);
 
-    // Stops all deliveries, including queued ones. Call on the creating
-    // thread before letting go of the last reference.
+    // No delivery starts after this returns.
     void disconnect();
-    // Delivers what other threads have queued; the hidden window calls it.
-    void deliverQueued();
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override;
@@ -49,16 +57,14 @@ public:
     HRESULT STDMETHODCALLTYPE Update(IDispatch *object, IDispatch *progress) override;
 
 private:
-    explicit DataEventSink(Deliver deliver);
+    DataEventSink(Deliver deliver, std::shared_ptr<StopRequest> stop);
     ~DataEventSink();
-    void deliver(const WriteProgress &progress);
+    void cancelIfAsked(IDispatch *writer);
 
     LONG m_refs = 1;
     Deliver m_deliver;
-    DWORD m_ownerThread;
-    HWND m_window = nullptr;
+    std::shared_ptr<StopRequest> m_stop;
     CRITICAL_SECTION m_lock;
-    std::deque<WriteProgress> m_queue;
     bool m_connected = true;
 };
 

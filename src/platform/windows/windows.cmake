@@ -6,7 +6,9 @@ set(_dir ${CMAKE_CURRENT_LIST_DIR})
 set(PELIMOR_BACKEND_SOURCES
   ${_dir}/com_support.cpp ${_dir}/com_support.h
   ${_dir}/digest_bcrypt.cpp
+  ${_dir}/end_session.cpp ${_dir}/end_session.h
   ${_dir}/image_istream.cpp ${_dir}/image_istream.h
+  ${_dir}/imapi2_burn.cpp ${_dir}/imapi2_burn.h
   ${_dir}/imapi2_data_writer.cpp
   ${_dir}/imapi2_decl.h
   ${_dir}/imapi2_disc_service.cpp ${_dir}/imapi2_disc_service.h
@@ -16,10 +18,15 @@ set(PELIMOR_BACKEND_SOURCES
   ${_dir}/registry_windows.cpp ${_dir}/registry_windows.h
   ${_dir}/shell_win32.cpp ${_dir}/shell_win32.h
   ${_dir}/sleep_lock_windows.cpp ${_dir}/sleep_lock_windows.h
-  ${_dir}/taskbar_button_windows.cpp ${_dir}/taskbar_button_windows.h)
-# The default platform objects and the Qt adapter of the shell.
+  ${_dir}/taskbar_button_windows.cpp ${_dir}/taskbar_button_windows.h
+  ${_dir}/ui_thread.cpp ${_dir}/ui_thread.h)
+# The default platform objects, the Qt adapter of the shell, the desktop's
+# taskbar button, and the disc service's ties to Qt's event loop (burn
+# reports, logoff refusal).
 set(PELIMOR_BACKEND_WIRING_SOURCES
   ${_dir}/defaults_windows.cpp
+  ${_dir}/disc_wiring_windows.cpp
+  ${_dir}/ui_thread_qt.cpp ${_dir}/ui_thread_qt.h
   ${_dir}/windows_desktop.cpp ${_dir}/windows_desktop.h
   ${_dir}/windows_shell.cpp ${_dir}/windows_shell.h
   ${_dir}/qt_translations_windows.cpp)
