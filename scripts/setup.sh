@@ -39,6 +39,22 @@ setup_build() {
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
+# Writes deb-src lines for every deb line of the machine's own apt sources,
+# in both the one-line and the deb822 format.
+derive_source_lines() {
+    local out=$1 f
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] || continue
+        sed -n -E 's/^[[:space:]]*deb([[:space:]])/deb-src\1/p' "$f"
+    done >"$out/derived.list"
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] || continue
+        awk '/^Types:/ { if ($0 ~ /[[:space:]]deb([[:space:]]|$)/) print "Types: deb-src"; else print; next }
+             { print }
+             END { print "" }' "$f"
+    done >"$out/derived.sources"
+}
+
 have_display() {
     [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]
 }

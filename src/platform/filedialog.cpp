@@ -1,5 +1,6 @@
 #include "platform/filedialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 namespace pelimor {
@@ -9,7 +10,9 @@ std::optional<QString> QtFileDialog::getOpenFileName(QWidget *parent, const QStr
     const QString chosen = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
     if (chosen.isEmpty())
         return std::nullopt;
-    return chosen;
+    // Qt answers with forward slashes everywhere; a Windows user reads and
+    // types paths with backslashes.
+    return QDir::toNativeSeparators(chosen);
 }
 
 } // namespace pelimor

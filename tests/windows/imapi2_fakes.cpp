@@ -136,7 +136,11 @@ HRESULT Recorder::get_ExclusiveAccessOwner(BSTR *value)
 HRESULT Recorder::InitializeDiscRecorder(BSTR id)
 {
     initializedWith.assign(id, SysStringLen(id));
-    return initializedWith.empty() ? E_INVALIDARG : S_OK;
+    if (initializedWith.empty())
+        return E_INVALIDARG;
+    if (initialized)
+        initialized(*this);
+    return S_OK;
 }
 
 HRESULT Recorder::get_VendorId(BSTR *value)

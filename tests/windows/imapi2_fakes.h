@@ -115,6 +115,9 @@ struct Recorder final : public IDiscRecorder2 {
     bool mcnDisabled = false;   // media change notifications (AutoPlay) off
     int mcnDisables = 0;
     std::wstring exclusiveOwner; // the program holding the drive, if any
+    // Runs after InitializeDiscRecorder: the stand-in service fills in the
+    // recorder the identifier names.
+    std::function<void(Recorder &)> initialized;
     void *find(REFIID iid);
     FAKE_DISPATCH_STUBS
     HRESULT STDMETHODCALLTYPE EjectMedia() override;
@@ -173,6 +176,9 @@ struct Format final : public IDiscFormat2Data,
     int verifySeeks = 0;
     IDispatch *sink = nullptr; // the advised event sink
     int advised = 0, unadvised = 0;
+    // When set, Write hands the stream to it instead of reading it here: the
+    // stand-in service under Wine burns the way IMAPI2 does (service_burn.h).
+    std::function<HRESULT(Format &, IStream *)> writeWith;
 
     void *find(REFIID iid);
     // Raises one Update through Invoke, as an event source does.

@@ -40,6 +40,8 @@ HRESULT seekTo(IStream *data, std::uint64_t offset)
 
 HRESULT Format::Write(IStream *data)
 {
+    if (writeWith)
+        return writeWith(*this, data);
     // Synchronous, and nothing more: the caller's thread sits in a wait
     // that lets none of its window messages through.
     writeCaller = GetCurrentThreadId();

@@ -48,3 +48,16 @@ function(pelimor_link_backend target)
   # Unicode Win32 API; keep <windows.h> from defining min and max as macros.
   target_compile_definitions(${target} PUBLIC UNICODE _UNICODE NOMINMAX)
 endfunction()
+
+# The executable is one file that starts on a bare Windows: the resources,
+# the static Qt's windows platform plugin and Windows style built in, and
+# the compiler's runtime linked statically (g++ would otherwise still import
+# libgcc_s_seh-1.dll, which no Windows has).
+set(PELIMOR_BACKEND_APP_SOURCES ${PELIMOR_WINDOWS_APP_RESOURCES})
+function(pelimor_finish_app target generated_dir)
+  pelimor_windows_resource_includes(${generated_dir})
+  if(QT_FEATURE_static)
+    qt_import_plugins(${target} INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin)
+  endif()
+  target_link_options(${target} PRIVATE -static)
+endfunction()
