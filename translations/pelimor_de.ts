@@ -333,6 +333,13 @@ Der Download ist beschädigt oder unvollständig. Bitte laden Sie das Abbild ern
     </message>
 </context>
 <context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Eine Disc wird gebrannt</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::frmAbout</name>
     <message>
         <source>OK</source>

@@ -333,6 +333,13 @@ La descarga está dañada o incompleta. Vuelva a descargar la imagen; el disco n
     </message>
 </context>
 <context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Grabando un disco</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::frmAbout</name>
     <message>
         <source>OK</source>

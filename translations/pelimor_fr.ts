@@ -333,6 +333,13 @@ Le téléchargement est endommagé ou incomplet. Téléchargez de nouveau l’im
     </message>
 </context>
 <context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Gravure d’un disque en cours</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::frmAbout</name>
     <message>
         <source>OK</source>

@@ -333,6 +333,13 @@ Il download è danneggiato o incompleto. Scaricare di nuovo l’immagine; il dis
     </message>
 </context>
 <context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Masterizzazione di un disco in corso</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::frmAbout</name>
     <message>
         <source>OK</source>

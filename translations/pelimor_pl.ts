@@ -333,6 +333,13 @@ Pobrany plik jest uszkodzony lub niekompletny. Pobierz obraz ponownie; płyta ni
     </message>
 </context>
 <context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Trwa nagrywanie płyty</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::frmAbout</name>
     <message>
         <source>OK</source>

@@ -333,6 +333,13 @@ O download está danificado ou incompleto. Baixe a imagem novamente; o disco nã
     </message>
 </context>
 <context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Gravando um disco</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::frmAbout</name>
     <message>
         <source>OK</source>

@@ -7,6 +7,8 @@
 #include "platform/linux/libburn_write_job.h"
 #include "platform/sleeplock.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <chrono>
 #include <exception>
@@ -327,7 +329,9 @@ void Writer::Write(ImageStream &stream)
         }
     } runEnd{this, run};
 
-    const auto awake = acquireSleepLock("Writing a disc");
+    // The desktop shows the reason when it asks whether to log out or
+    // suspend anyway; the inhibitor puts it in the user's language.
+    const auto awake = acquireSleepLock(QT_TRANSLATE_NOOP("pelimor::SleepInhibitor", "Writing a disc"));
     BurnRun burn(
         stream, std::move(target), m_options, *run,
         [this, run](const WriteProgress &progress) {
