@@ -11,6 +11,7 @@ using namespace pelimor;
 using namespace pelimor::test;
 
 Q_DECLARE_METATYPE(pelimor::WriteProgress)
+Q_DECLARE_METATYPE(pelimor::MediaKind)
 
 class TestProgress : public QObject {
     Q_OBJECT
@@ -21,6 +22,8 @@ private slots:
     void statusTextForEachEvent();
     void percentageFollowsTheUsersLocale();
     void statusLineFollowsTheBurnAndKeepsItsLastText();
+    void tooltipGivesSpeedFactorAndFallingTimeLeft_data();
+    void tooltipGivesSpeedFactorAndFallingTimeLeft();
 
 private:
     QStringList burnWith(const std::vector<WriteProgress> &script);
@@ -115,6 +118,76 @@ void TestProgress::statusLineFollowsTheBurnAndKeepsItsLastText()
     form.cmdBurn_Click();
     QCOMPARE(sim.prompter.last().title, QString("Media status - 4"));
     QCOMPARE(form.txtStatus->text(), QString("Completed the burn."));
+}
+
+void TestProgress::tooltipGivesSpeedFactorAndFallingTimeLeft_data()
+{
+    QTest::addColumn<MediaKind>("kind");
+    QTest::addColumn<QString>("speed");
+    QTest::newRow("CD") << MediaKind::CD << "1.2 MB/s (8.0x)";
+    QTest::newRow("DVD") << MediaKind::DVD << "1.2 MB/s (0.9x)";
+    QTest::newRow("BD") << MediaKind::BD << "1.2 MB/s (0.3x)";
+    QTest::newRow("image file") << MediaKind::Unknown << "1.2 MB/s";
+}
+
+void TestProgress::tooltipGivesSpeedFactorAndFallingTimeLeft()
+{
+    QFETCH(MediaKind, kind);
+    QFETCH(QString, speed);
+    // 600 sectors (1.2288 MB) a second, reported twice a second in whole
+    // seconds, of a 100-second track; then a 12-second stall, a last count
+    // beyond the track (libburn pads it) and the read-back.
+    constexpr int sectors = 60'000;
+    std::vector<WriteProgress> script;
+    for (int half = 0; half <= 120; ++half)
+        script.push_back(progressEvent(4, half / 2, 0, sectors, 100, 100 + 300 * half));
+    for (int second = 61; second <= 72; ++second)
+        script.push_back(progressEvent(4, second, 0, sectors, 100, 100 + 36'000));
+    script.push_back(progressEvent(4, 73, 0, sectors, 100, 100 + sectors + 16));
+    for (int second = 74; second <= 77; ++second)
+        script.push_back(progressEvent(7, second, 0, sectors, 100, 100 + 2400 * (second - 74)));
+
+    QTemporaryDir dir;
+    SimulatedPlatform sim;
+    sim.disc.recorders.push_back(cdRecorder("rec0"));
+    sim.disc.recorders[0].mediaKind = kind;
+    sim.disc.progressScript = script;
+    Form1 form(sim.platform());
+    form.txtPath->setText(writePatternFile(dir, "a.iso", 4096));
+    QStringList tips;
+    sim.disc.duringWrite = [&](const WriteProgress &) {
+        tips << form.txtStatus->toolTip();
+        if (form.txtStatus->accessibleDescription() !=
+            (tips.last().isEmpty() ? "What the recorder is doing" : tips.last()))
+            tips.last() += " <description differs>";
+    };
+    form.cmdBurn_Click();
+    QCOMPARE(sim.prompter.last().title, QString("Complete"));
+    QCOMPARE(tips.size(), int(script.size()));
+
+    // Nothing until two seconds tell a rate; then the speed, steady, and a
+    // time left that only falls.
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(tips[i], QString());
+    QCOMPARE(tips[4], speed + ", about 2 min left");
+    QStringList lefts;
+    for (int i = 4; i <= 120; ++i) {
+        QVERIFY2(tips[i].startsWith(speed + ", "), qPrintable(tips[i]));
+        const QString left = tips[i].mid(speed.size() + 2);
+        if (lefts.isEmpty() || lefts.last() != left)
+            lefts << left;
+    }
+    QCOMPARE(lefts, (QStringList{"about 2 min left", "about 1 min left", "less than a minute left"}));
+    // A stall leaves the speed at nothing and no estimate at all; a count
+    // past the end never gives a negative time.
+    QVERIFY2(tips[120 + 12].startsWith("0.0 MB/s") && !tips[120 + 12].contains("left"), qPrintable(tips[132]));
+    QVERIFY2(tips[133].endsWith(", less than a minute left"), qPrintable(tips[133]));
+    // The read-back is measured afresh.
+    QCOMPARE(tips[134], QString());
+    QVERIFY2(tips[136].startsWith(kind == MediaKind::Unknown ? "4.9 MB/s" : "4.9 MB/s ("), qPrintable(tips[136]));
+    // Once the burn is over the figures go.
+    QCOMPARE(form.txtStatus->toolTip(), QString());
+    QCOMPARE(form.txtStatus->accessibleDescription(), QString("What the recorder is doing"));
 }
 
 QTEST_MAIN(TestProgress)

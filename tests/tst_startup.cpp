@@ -17,6 +17,8 @@ private slots:
     void commandLineJoinsArgumentsAfterTheProgramName();
     void pathBoxTakesTheFirstCommaPiece_data();
     void pathBoxTakesTheFirstCommaPiece();
+    void existingFileIsTakenWhole_data();
+    void existingFileIsTakenWhole();
     void missingServiceExplainsOpensTheArticleAndShowsNoWindow();
     void presentServiceShowsTheWindowWithoutMessages();
     void runEndsWithExitCodeOneWhenTheServiceIsMissing();
@@ -69,6 +71,35 @@ void TestStartup::pathBoxTakesTheFirstCommaPiece()
     QVERIFY(window->isVisible());
     QCOMPARE(window->txtPath->text(), path);
     QVERIFY(sim.prompter.messages.empty());
+}
+
+void TestStartup::existingFileIsTakenWhole_data()
+{
+    // Files made in a fresh folder; "@" in the command line and the path
+    // stands for that folder.
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("a comma in the file's name") << QStringList{"Debian 12, amd64.iso"} << "@/Debian 12, amd64.iso"
+                                                << "@/Debian 12, amd64.iso";
+    QTest::newRow("two existing names") << QStringList{"a.iso", "b.iso"} << "@/a.iso,@/b.iso"
+                                        << "@/a.iso";
+    QTest::newRow("a comma name that does not exist") << QStringList{"Debian 12"} << "@/Debian 12, amd64.iso"
+                                                      << "@/Debian 12";
+}
+
+void TestStartup::existingFileIsTakenWhole()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, commandLine);
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    for (const QString &name : files)
+        QVERIFY(!writePatternFile(dir, name, 2048).isEmpty());
+    SimulatedPlatform sim;
+    auto window = Module1::Main(sim.platform(), commandLine.replace('@', dir.path()));
+    QVERIFY(window);
+    QCOMPARE(window->txtPath->text(), path.replace('@', dir.path()));
 }
 
 void TestStartup::missingServiceExplainsOpensTheArticleAndShowsNoWindow()

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, noch weniger als eine Minute</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, noch etwa %2 Min.</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -281,6 +300,22 @@ Der Download ist beschädigt oder unvollständig. Bitte laden Sie das Abbild ern
         <source>Pelimor ISO Burn logo</source>
         <translation>Logo von Pelimor ISO Burn</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>der Brenner wird gerade von einem anderen Fenster von Pelimor ISO Burn beschrieben. Warten Sie, bis dieser Brennvorgang beendet ist, oder wählen Sie einen anderen Brenner.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 auf %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Brennen abgeschlossen</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ Der Download ist beschädigt oder unvollständig. Bitte laden Sie das Abbild ern
     <message>
         <source>Microsoft download required</source>
         <translation>Download von Microsoft erforderlich</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Eine Disc wird gebrannt</translation>
     </message>
 </context>
 <context>

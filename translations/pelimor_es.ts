@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, queda menos de un minuto</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, quedan unos %2 min</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -281,6 +300,22 @@ La descarga está dañada o incompleta. Vuelva a descargar la imagen; el disco n
         <source>Pelimor ISO Burn logo</source>
         <translation>Logotipo de Pelimor ISO Burn</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>otra ventana de Pelimor ISO Burn está grabando en la grabadora. Espere a que termine esa grabación o elija otra grabadora.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 en %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Grabación completada</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ La descarga está dañada o incompleta. Vuelva a descargar la imagen; el disco n
     <message>
         <source>Microsoft download required</source>
         <translation>Se necesita una descarga de Microsoft</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Grabando un disco</translation>
     </message>
 </context>
 <context>

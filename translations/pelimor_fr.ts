@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 Mo/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 Mo/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, moins d’une minute restante</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, environ %2 min restantes</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -137,15 +156,15 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>L’arrêt est arrivé trop tard : la gravure était déjà terminée, et le disque a été relu et correspond à l’image.</translation>
+        <translation>L’arrêt est arrivé trop tard&#xa0;: la gravure était déjà terminée, et le disque a été relu et correspond à l’image.</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>L’arrêt est arrivé trop tard : la gravure était déjà terminée.</translation>
+        <translation>L’arrêt est arrivé trop tard&#xa0;: la gravure était déjà terminée.</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>
-        <translation>Le graveur n’a pas éjecté le disque : veuillez le retirer à la main.</translation>
+        <translation>Le graveur n’a pas éjecté le disque&#xa0;: veuillez le retirer à la main.</translation>
     </message>
     <message>
         <source>Complete</source>
@@ -281,6 +300,22 @@ Le téléchargement est endommagé ou incomplet. Téléchargez de nouveau l’im
         <source>Pelimor ISO Burn logo</source>
         <translation>Logo de Pelimor ISO Burn</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>une autre fenêtre de Pelimor ISO Burn est en train d’écrire sur ce graveur. Attendez la fin de cette gravure ou choisissez un autre graveur.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Gravure terminée</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ Le téléchargement est endommagé ou incomplet. Téléchargez de nouveau l’im
     <message>
         <source>Microsoft download required</source>
         <translation>Téléchargement Microsoft nécessaire</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Gravure d’un disque en cours</translation>
     </message>
 </context>
 <context>

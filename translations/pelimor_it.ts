@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, manca meno di un minuto</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, mancano circa %2 min</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -281,6 +300,22 @@ Il download è danneggiato o incompleto. Scaricare di nuovo l’immagine; il dis
         <source>Pelimor ISO Burn logo</source>
         <translation>Logo di Pelimor ISO Burn</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>il masterizzatore è in uso da un’altra finestra di Pelimor ISO Burn. Attendere il termine di quella masterizzazione o scegliere un altro masterizzatore.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 su %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Masterizzazione completata</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ Il download è danneggiato o incompleto. Scaricare di nuovo l’immagine; il dis
     <message>
         <source>Microsoft download required</source>
         <translation>Download di Microsoft necessario</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Masterizzazione di un disco in corso</translation>
     </message>
 </context>
 <context>

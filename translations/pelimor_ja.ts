@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1、残り 1 分未満</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1、残り約 %2 分</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -137,7 +156,7 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>停止が間に合いませんでした。書き込みはすでに完了しており、ディスクは読み戻されてイメージと一致しました。</translation>
+        <translation>停止が間に合いませんでした。書き込みはすでに完了しており、ディスクを読み返してイメージと一致することを確認しました。</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
@@ -281,6 +300,22 @@ The download is damaged or incomplete. Please download the image again; the disc
         <source>Pelimor ISO Burn logo</source>
         <translation>Pelimor ISO Burn のロゴ</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>このドライブには別の Pelimor ISO Burn ウィンドウが書き込み中です。その書き込みが終わるまで待つか、別のドライブを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>書き込みが完了しました</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ The download is damaged or incomplete. Please download the image again; the disc
     <message>
         <source>Microsoft download required</source>
         <translation>Microsoft からのダウンロードが必要です</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>ディスクに書き込み中</translation>
     </message>
 </context>
 <context>

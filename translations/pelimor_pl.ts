@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, pozostało mniej niż minutę</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, pozostało około %2 min</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -137,11 +156,11 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>Zatrzymanie przyszło za późno: nagrywanie już się zakończyło, a płyta została odczytana i zgadza się z obrazem.</translation>
+        <translation>Za późno na zatrzymanie: nagrywanie już się zakończyło, a płyta została odczytana i zgadza się z obrazem.</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>Zatrzymanie przyszło za późno: nagrywanie już się zakończyło.</translation>
+        <translation>Za późno na zatrzymanie: nagrywanie już się zakończyło.</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>
@@ -281,6 +300,22 @@ Pobrany plik jest uszkodzony lub niekompletny. Pobierz obraz ponownie; płyta ni
         <source>Pelimor ISO Burn logo</source>
         <translation>Logo programu Pelimor ISO Burn</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>nagrywarka jest właśnie używana przez inne okno Pelimor ISO Burn. Poczekaj, aż tamto nagrywanie się zakończy, albo wybierz inną nagrywarkę.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 w %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 w %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Nagrywanie zakończone</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ Pobrany plik jest uszkodzony lub niekompletny. Pobierz obraz ponownie; płyta ni
     <message>
         <source>Microsoft download required</source>
         <translation>Wymagane pobranie od firmy Microsoft</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Trwa nagrywanie płyty</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, falta menos de um minuto</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, faltam cerca de %2 min</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -281,6 +300,22 @@ O download está danificado ou incompleto. Baixe a imagem novamente; o disco nã
         <source>Pelimor ISO Burn logo</source>
         <translation>Logotipo do Pelimor ISO Burn</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>outra janela do Pelimor ISO Burn está gravando neste gravador. Aguarde o fim dessa gravação ou escolha outro gravador.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 em %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Gravação concluída</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ O download está danificado ou incompleto. Baixe a imagem novamente; o disco nã
     <message>
         <source>Microsoft download required</source>
         <translation>Download da Microsoft necessário</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Gravando um disco</translation>
     </message>
 </context>
 <context>

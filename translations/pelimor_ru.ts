@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 МБ/с (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 МБ/с</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, осталось меньше минуты</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, осталось около %2 мин</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -137,11 +156,11 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>Остановка пришла слишком поздно: запись уже завершилась, диск был прочитан и совпадает с образом.</translation>
+        <translation>Остановить запись не удалось: она уже завершилась, диск прочитан повторно и совпадает с образом.</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>Остановка пришла слишком поздно: запись уже завершилась.</translation>
+        <translation>Остановить запись не удалось: она уже завершилась.</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>
@@ -281,6 +300,22 @@ The download is damaged or incomplete. Please download the image again; the disc
         <source>Pelimor ISO Burn logo</source>
         <translation>Логотип Pelimor ISO Burn</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>на этот привод сейчас записывает другое окно Pelimor ISO Burn. Дождитесь окончания той записи или выберите другой привод.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 на %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Запись завершена</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ The download is damaged or incomplete. Please download the image again; the disc
     <message>
         <source>Microsoft download required</source>
         <translation>Требуется загрузка от Microsoft</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Идёт запись диска</translation>
     </message>
 </context>
 <context>

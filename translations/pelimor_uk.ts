@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 МБ/с (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 МБ/с</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1, залишилося менше хвилини</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1, залишилося близько %2 хв</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -137,11 +156,11 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>Зупинка надійшла надто пізно: запис уже завершився, диск було прочитано, і він збігається з образом.</translation>
+        <translation>Зупинити запис не вдалося: його вже завершено, диск прочитано повторно, і він збігається з образом.</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>Зупинка надійшла надто пізно: запис уже завершився.</translation>
+        <translation>Зупинити запис не вдалося: його вже завершено.</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>
@@ -281,6 +300,22 @@ The download is damaged or incomplete. Please download the image again; the disc
         <source>Pelimor ISO Burn logo</source>
         <translation>Логотип Pelimor ISO Burn</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>на цей привід зараз записує інше вікно Pelimor ISO Burn. Дочекайтеся завершення того запису або виберіть інший привід.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 на %2: %3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>Запис завершено</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ The download is damaged or incomplete. Please download the image again; the disc
     <message>
         <source>Microsoft download required</source>
         <translation>Потрібне завантаження від Microsoft</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>Триває запис диска</translation>
     </message>
 </context>
 <context>

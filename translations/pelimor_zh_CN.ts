@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>pelimor::BurnRate</name>
+    <message>
+        <source>%1 MB/s (%2x)</source>
+        <translation>%1 MB/s (%2x)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>%1, less than a minute left</source>
+        <translation>%1，剩余不到一分钟</translation>
+    </message>
+    <message>
+        <source>%1, about %2 min left</source>
+        <translation>%1，大约还剩 %2 分钟</translation>
+    </message>
+</context>
+<context>
     <name>pelimor::Form1</name>
     <message>
         <source>Manufacturer</source>
@@ -137,11 +156,11 @@
     </message>
     <message>
         <source>The stop came too late: the burn had already finished, and the disc was read back and matches the image.</source>
-        <translation>停止得太晚：刻录已经完成，光盘已回读并与映像一致。</translation>
+        <translation>停止请求来得太晚：刻录已经完成，光盘已回读并与映像一致。</translation>
     </message>
     <message>
         <source>The stop came too late: the burn had already finished.</source>
-        <translation>停止得太晚：刻录已经完成。</translation>
+        <translation>停止请求来得太晚：刻录已经完成。</translation>
     </message>
     <message>
         <source>The recorder did not eject the disc: please take it out by hand.</source>
@@ -281,6 +300,22 @@ The download is damaged or incomplete. Please download the image again; the disc
         <source>Pelimor ISO Burn logo</source>
         <translation>Pelimor ISO Burn 标志</translation>
     </message>
+    <message>
+        <source>the recorder is being written by another Pelimor ISO Burn window. Wait until that burn has finished, or choose another recorder.</source>
+        <translation>另一个 Pelimor ISO Burn 窗口正在向此刻录机写入。请等待该刻录完成，或选择其他刻录机。</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1（%2）：%3</translation>
+    </message>
+    <message>
+        <source>Burn complete</source>
+        <translation>刻录完成</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>
@@ -295,6 +330,13 @@ The download is damaged or incomplete. Please download the image again; the disc
     <message>
         <source>Microsoft download required</source>
         <translation>需要从 Microsoft 下载</translation>
+    </message>
+</context>
+<context>
+    <name>pelimor::SleepInhibitor</name>
+    <message>
+        <source>Writing a disc</source>
+        <translation>正在刻录光盘</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 // form1_burn.cpp, the smaller window commands in form1_commands.cpp.
 #pragma once
 
+#include "mainwindow/burn_rate.h"
+#include "platform/desktop.h"
 #include "platform/discservice.h"
 #include "platform/platform.h"
 
@@ -16,6 +18,7 @@ class QCheckBox;
 class QLineEdit;
 class QMimeData;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace pelimor {
 
@@ -77,6 +80,18 @@ private:
     QString droppedImagePath(const QMimeData *data) const;
     void burnEnded();
     void askForAttention();
+    // What the rest of the desktop sees of one run, from the moment the
+    // recorder is locked for it to its last box: progress on the taskbar or
+    // dock, and a notification beside that box when the user is elsewhere.
+    // While a run is on, the boxes go through a prompter that knows which
+    // one ends it.
+    void beginDesktopRun(const QString &path, const QTreeWidgetItem &row);
+    void endDesktopRun();
+    void desktopRunEnding(const QString &boxTitle);
+    void showDesktopShare(double share);
+    // The status line's tooltip and accessible description: speed and time
+    // left while writing or reading back.
+    void showSpeed(const WriteProgress &progress);
     void Form_Load();
     void listRecorders();
     void Form_Resize();
@@ -98,6 +113,19 @@ private:
     bool m_writerReported = false;
     // Set while the image is checked against its published checksum.
     std::atomic<bool> *m_checkCancel = nullptr;
+
+    BurnRate m_rate;
+    MediaKind m_mediaKind = MediaKind::Unknown;
+    // The desktop run: the prompter in front of the platform's, the image
+    // and drive its notification names, what the taskbar shows.
+    std::unique_ptr<MessagePrompter> m_runPrompter;
+    MessagePrompter *m_outerPrompter = nullptr;
+    QString m_runImage;
+    QString m_runDrive;
+    bool m_runEnding = false;
+    Desktop::Progress m_desktopState = Desktop::Progress::None;
+    double m_desktopShare = -1.0;
+    bool m_urgent = false;
 };
 
 } // namespace pelimor

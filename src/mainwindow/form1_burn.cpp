@@ -6,6 +6,7 @@
 #include "platform/filestream.h"
 #include "platform/log.h"
 #include "platform/prompter.h"
+#include "platform/recorder_lock.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -99,6 +100,9 @@ private:
 
 const char *const stoppedReason =
     QT_TRANSLATE_NOOP("pelimor::Form1", "it was stopped before it had finished, and the disc is probably unusable");
+const char *const recorderBusyReason =
+    QT_TRANSLATE_NOOP("pelimor::Form1", "the recorder is being written by another Pelimor ISO Burn window. Wait "
+                                        "until that burn has finished, or choose another recorder.");
 const char *const unconfirmedReason =
     QT_TRANSLATE_NOOP("pelimor::Form1", "the recorder did not confirm that the image was written completely");
 
@@ -134,7 +138,21 @@ void Form1::cmdBurn_Click()
     }
 
     const std::string recorderId = row->text(0).toStdString();
+    // Taken before anything touches the drive: a recorder that another copy
+    // of the program is writing is refused at once, and that burn goes on
+    // undisturbed.
+    std::unique_ptr<RecorderLock> recorderLock;
+    if (m_platform.recorderLocks) {
+        recorderLock = m_platform.recorderLocks->tryLock(recorderId);
+        if (!recorderLock) {
+            prompter->MsgBox(this, tr("The burn did not complete: %1").arg(tr(recorderBusyReason)), MsgIcon::Critical,
+                             tr("Burn failed"));
+            return;
+        }
+    }
     const auto ended = qScopeGuard([this] { burnEnded(); }); // runs after the guard has re-enabled the commands
+    beginDesktopRun(path, *row);
+    const auto desktopEnded = qScopeGuard([this] { endDesktopRun(); });
     if (!checkImage(path))
         return;
     m_stopRequested = false;
@@ -150,8 +168,8 @@ void Form1::cmdBurn_Click()
             // The window's own reasons are translated; the service's
             // sentences come as it wrote them.
             const QString reason = m_stopRequested ? tr(stoppedReason) : tr(error.what());
-            prompter->MsgBox(this, tr("The burn did not complete: %1").arg(reason), MsgIcon::Critical,
-                             tr("Burn failed"));
+            m_platform.prompter->MsgBox(this, tr("The burn did not complete: %1").arg(reason), MsgIcon::Critical,
+                                        tr("Burn failed"));
         }
     }
     // The user closed the window to stop the burn.
@@ -256,6 +274,12 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
         return;
     }
 
+    // Only for the speed's "x"; a service that cannot tell loses nothing.
+    try {
+        m_mediaKind = writer.CurrentMediaKind();
+    } catch (const ServiceError &) {
+        m_mediaKind = MediaKind::Unknown;
+    }
     stopIfAsked();
     writer.Write(*stream);
     if (!writer.LastWriteSucceeded())
@@ -298,6 +322,10 @@ void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)
 {
     m_writerReported = true;
     showStatus(progress);
+    showSpeed(progress);
+    if ((progress.CurrentAction == WriteAction::WritingData || progress.CurrentAction == WriteAction::Verifying) &&
+        progress.SectorCount > 0)
+        showDesktopShare(static_cast<double>(progress.LastWrittenLba - progress.StartLba) / progress.SectorCount);
 }
 
 void Form1::showStatus(const WriteProgress &progress)

@@ -94,6 +94,8 @@ bool Form1::checkImage(const QString &path)
             const QString text = checkingText(done.load(), total);
             if (txtStatus->text() != text)
                 txtStatus->setText(text);
+            if (total > 0)
+                showDesktopShare(static_cast<double>(done.load()) / static_cast<double>(total));
         });
         progress.start(100);
         txtStatus->setText(checkingText(0, total));

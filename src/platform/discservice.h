@@ -76,6 +76,10 @@ enum class WriteAction : int {
 
 inline constexpr std::int64_t sectorSize = 2048;
 
+// The family of the disc in the recorder. Drive speeds are told in "x",
+// and 1x is a different rate on each family.
+enum class MediaKind { Unknown, CD, DVD, BD };
+
 struct WriteProgress {
     WriteAction CurrentAction = WriteAction::ValidatingMedia;
     int ElapsedTime = 0; // seconds
@@ -120,6 +124,9 @@ public:
     virtual void put_ClientName(const std::string &name) = 0;
     // Sectors still free on the disc in the recorder.
     virtual std::int64_t FreeSectorsOnMedia() = 0;
+    // The family of the disc in the recorder; Unknown where the service
+    // cannot tell (an image file standing in for a disc).
+    virtual MediaKind CurrentMediaKind() { return MediaKind::Unknown; }
     // Blocks until the burn has ended. Keeps the caller's event loop
     // running, so windows repaint and Update arrives on the calling thread.
     virtual void Write(ImageStream &stream) = 0;

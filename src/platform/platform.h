@@ -9,6 +9,8 @@ class MessagePrompter;
 class Shell;
 class Registry;
 class FileDialog;
+class Desktop;
+class RecorderLocks;
 
 struct Platform {
     DiscService *disc = nullptr;
@@ -16,6 +18,10 @@ struct Platform {
     Shell *shell = nullptr;
     Registry *registry = nullptr;
     FileDialog *fileDialog = nullptr;
+    // Optional: without them a burn shows nothing outside its window and
+    // takes no lock on the recorder.
+    Desktop *desktop = nullptr;
+    RecorderLocks *recorderLocks = nullptr;
 };
 
 } // namespace pelimor

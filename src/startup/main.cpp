@@ -1,8 +1,10 @@
 // The program's entry: wires the platform's own objects in and starts up.
 #include "platform/defaults.h"
+#include "platform/desktop.h"
 #include "platform/discservice.h"
 #include "platform/filedialog.h"
 #include "platform/prompter.h"
+#include "platform/recorder_lock.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "startup/module1.h"
@@ -21,7 +23,10 @@ int main(int argc, char *argv[])
     pelimor::QtMessagePrompter prompter;
     auto shell = pelimor::createDefaultShell();
     pelimor::QtFileDialog fileDialog;
-    const pelimor::Platform platform{disc.get(), &prompter, shell.get(), registry.get(), &fileDialog};
+    auto desktop = pelimor::createDefaultDesktop(PELIMOR_APP_ID);
+    auto recorderLocks = pelimor::createDefaultRecorderLocks();
+    const pelimor::Platform platform{disc.get(),  &prompter,     shell.get(),        registry.get(),
+                                     &fileDialog, desktop.get(), recorderLocks.get()};
 
     const auto native = pelimor::nativeCommandLine();
     const QString commandLine =

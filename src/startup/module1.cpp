@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "mainwindow/form1.h"
 #include "platform/discservice.h"
+#include "platform/filestream.h"
 #include "platform/log.h"
 #include "platform/prompter.h"
 #include "platform/shell.h"
@@ -49,8 +50,12 @@ std::unique_ptr<Form1> Main(const Platform &platform, const QString &commandLine
     auto window = std::make_unique<Form1>(platform);
     // An empty command line has no first piece, and the path box stays
     // empty; otherwise everything from the first comma on is dropped.
+    // Departure: a file manager hands over one whole path, and a name such
+    // as "Debian 12, amd64.iso" holds a comma of its own, so a command line
+    // that names an existing file as a whole is that file.
     if (!commandLine.isEmpty())
-        window->txtPath->setText(commandLine.split(QLatin1Char(',')).at(0));
+        window->txtPath->setText(isExistingFile(commandLine.toStdString()) ? commandLine
+                                                                           : commandLine.split(QLatin1Char(',')).at(0));
     // Centred on the screen for its first appearance.
     if (const QScreen *screen = window->screen())
         window->move(screen->availableGeometry().center() - window->rect().center());

@@ -16,10 +16,12 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/picturebox.h"
 #include "platform/linux/libburn_disc_service.h"
+#include "second_copy.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -101,6 +103,10 @@ private slots:
     void burn_data();
     void burn();
     void driveHeldByAnotherProgramWhenTheWindowLoads();
+    void secondCopyOnTheDriveWhileTheFirstWrites();
+    // The second copy's side of the row above; skips unless that row
+    // started this program as its second copy.
+    void secondCopy();
 
     void init() { targetErrors.clear(); }
 
@@ -241,7 +247,8 @@ void TestEmulatedDrive::burn()
         QVERIFY2(box.prompt.size() > 40, qPrintable(box.prompt));
     }
     if (c.title == QStringLiteral("Disc too small")) {
-        const QRegularExpression figures(QStringLiteral("needs ([0-9.]+) MB but the disc has only ([0-9.]+) MB free"));
+        const QRegularExpression figures(
+            QStringLiteral("needs ([0-9.,]+) MB but the disc has only ([0-9.,]+) MB free"));
         const auto match = figures.match(box.prompt);
         QVERIFY2(match.hasMatch() && match.captured(1) != match.captured(2), qPrintable(box.prompt));
         QVERIFY2(shares.isEmpty(), qPrintable(seen));
@@ -330,6 +337,18 @@ void TestEmulatedDrive::driveHeldByAnotherProgramWhenTheWindowLoads()
     QVERIFY(phase.isValid());
     QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
     QCOMPARE(QFileInfo(workPath(QStringLiteral("held.img"))).size(), 0);
+}
+
+void TestEmulatedDrive::secondCopyOnTheDriveWhileTheFirstWrites()
+{
+    burnWhileASecondCopyPressesBurn();
+}
+
+void TestEmulatedDrive::secondCopy()
+{
+    if (env("PELIMOR_SECOND_COPY").isEmpty())
+        QSKIP("started by secondCopyOnTheDriveWhileTheFirstWrites only");
+    actAsTheSecondCopy();
 }
 
 QTEST_MAIN(TestEmulatedDrive)

@@ -94,6 +94,11 @@ public:
         m_s.clientName = name;
     }
     std::int64_t FreeSectorsOnMedia() override { return current("FreeSectorsOnMedia").freeSectors; }
+    // Not recorded: it only picks the unit of the speed shown.
+    MediaKind CurrentMediaKind() override
+    {
+        return m_recorder ? m_s.recorderById(m_recorder->id()).mediaKind : MediaKind::Unknown;
+    }
 
     void Write(ImageStream &stream) override
     {

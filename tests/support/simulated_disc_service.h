@@ -31,6 +31,7 @@ struct SimulatedRecorder {
     std::deque<int> mediaStatus{static_cast<int>(MediaStatus::Blank)};
     int nextWritableAddress = 0;
     std::int64_t freeSectors = 359'844; // an empty 700 MB CD-R
+    MediaKind mediaKind = MediaKind::CD;
     // Failures of this recorder only: call name -> reason.
     std::map<std::string, std::string> failures;
 };

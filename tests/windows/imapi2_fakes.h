@@ -214,7 +214,12 @@ struct Format final : public IDiscFormat2Data,
     FAKE_UNUSED(get_ForceMediaToBeClosed(VARIANT_BOOL *))
     FAKE_UNUSED(put_DisableConsumerDvdCompatibilityMode(VARIANT_BOOL))
     FAKE_UNUSED(get_DisableConsumerDvdCompatibilityMode(VARIANT_BOOL *))
-    FAKE_UNUSED(get_CurrentPhysicalMediaType(IMAPI_MEDIA_PHYSICAL_TYPE *))
+    int physicalType = -1; // -1: the service cannot tell
+    HRESULT STDMETHODCALLTYPE get_CurrentPhysicalMediaType(IMAPI_MEDIA_PHYSICAL_TYPE *value) override
+    {
+        *value = static_cast<IMAPI_MEDIA_PHYSICAL_TYPE>(physicalType < 0 ? 0 : physicalType);
+        return physicalType < 0 ? E_FAIL : S_OK;
+    }
     HRESULT STDMETHODCALLTYPE put_ClientName(BSTR value) override;
     FAKE_UNUSED(get_ClientName(BSTR *))
     FAKE_UNUSED(get_RequestedWriteSpeed(LONG *))

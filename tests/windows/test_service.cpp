@@ -139,6 +139,17 @@ TEST_CASE("service: created by class identifier, the objects pass the service's 
     CHECK_EQ(static_cast<int>(writer->CurrentMediaStatus()), 0x4004);
     CHECK_EQ(writer->NextWritableAddress(), 0);
     CHECK_EQ(writer->FreeSectorsOnMedia(), std::int64_t{2295104});
+    // The medium's family, for the speed's "x": CD-R, DVD+R DL, BD-RE,
+    // a hard disk, and a service that cannot tell.
+    const std::pair<int, pelimor::MediaKind> kinds[] = {{2, pelimor::MediaKind::CD},
+                                                        {8, pelimor::MediaKind::DVD},
+                                                        {19, pelimor::MediaKind::BD},
+                                                        {12, pelimor::MediaKind::Unknown},
+                                                        {-1, pelimor::MediaKind::Unknown}};
+    for (const auto &[type, kind] : kinds) {
+        format.physicalType = type;
+        CHECK(writer->CurrentMediaKind() == kind);
+    }
     writer->put_ClientName("ISOTest1");
     CHECK(format.clientName == L"ISOTest1");
 }

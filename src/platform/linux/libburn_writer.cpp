@@ -7,6 +7,8 @@
 #include "platform/linux/libburn_write_job.h"
 #include "platform/sleeplock.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <chrono>
 #include <exception>
@@ -288,6 +290,22 @@ std::int64_t Writer::FreeSectorsOnMedia()
     return freeSectors(boundTarget());
 }
 
+MediaKind Writer::CurrentMediaKind()
+{
+    const Target target = boundTarget();
+    if (target.isVirtual || !target.drive)
+        return MediaKind::Unknown;
+    // MMC profiles: 0x08-0x0a CD, 0x10-0x2b DVD, 0x40-0x43 BD.
+    const int profile = driveProbe(target.drive->get())->profile();
+    if (profile >= 0x08 && profile <= 0x0a)
+        return MediaKind::CD;
+    if (profile >= 0x10 && profile <= 0x2b)
+        return MediaKind::DVD;
+    if (profile >= 0x40 && profile <= 0x43)
+        return MediaKind::BD;
+    return MediaKind::Unknown;
+}
+
 void Writer::Write(ImageStream &stream)
 {
     m_succeeded = false;
@@ -311,7 +329,9 @@ void Writer::Write(ImageStream &stream)
         }
     } runEnd{this, run};
 
-    const auto awake = acquireSleepLock("Writing a disc");
+    // The desktop shows the reason when it asks whether to log out or
+    // suspend anyway; the inhibitor puts it in the user's language.
+    const auto awake = acquireSleepLock(QT_TRANSLATE_NOOP("pelimor::SleepInhibitor", "Writing a disc"));
     BurnRun burn(
         stream, std::move(target), m_options, *run,
         [this, run](const WriteProgress &progress) {

@@ -40,6 +40,7 @@ public:
     int NextWritableAddress() override;
     void put_ClientName(const std::string &name) override { m_clientName = name; }
     std::int64_t FreeSectorsOnMedia() override;
+    MediaKind CurrentMediaKind() override;
     void Write(ImageStream &stream) override;
     bool LastWriteSucceeded() const override { return m_succeeded; }
     bool LastWriteVerified() const override { return m_succeeded && m_options.verify; }

@@ -15,11 +15,13 @@ set(PELIMOR_BACKEND_SOURCES
   ${_dir}/libburn_verify.cpp ${_dir}/libburn_verify.h
   ${_dir}/libburn_write_job.cpp ${_dir}/libburn_write_job.h
   ${_dir}/libburn_writer.cpp ${_dir}/libburn_writer.h
+  ${_dir}/recorder_lock_linux.cpp ${_dir}/recorder_lock_linux.h
   ${_dir}/registry_linux.cpp ${_dir}/registry_linux.h
   ${_dir}/sleep_inhibitor_linux.cpp ${_dir}/sleep_inhibitor_linux.h)
 # The default platform objects: the backend's, plus the desktop shell of the
 # windows library.
-set(PELIMOR_BACKEND_WIRING_SOURCES ${_dir}/defaults_linux.cpp ${_dir}/qt_translations_linux.cpp)
+set(PELIMOR_BACKEND_WIRING_SOURCES ${_dir}/defaults_linux.cpp ${_dir}/desktop_dbus.cpp ${_dir}/desktop_dbus.h
+  ${_dir}/qt_translations_linux.cpp)
 
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(LIBBURN REQUIRED IMPORTED_TARGET libburn-1)

@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 
@@ -54,7 +55,7 @@ SleepInhibitor::~SleepInhibitor()
 
 std::unique_ptr<SleepLock> acquireSleepLock(const std::string &why)
 {
-    return std::make_unique<SleepInhibitor>(QString::fromStdString(why));
+    return std::make_unique<SleepInhibitor>(QCoreApplication::translate("pelimor::SleepInhibitor", why.c_str()));
 }
 
 } // namespace pelimor

@@ -146,6 +146,25 @@ std::int64_t Imapi2DataWriter::FreeSectorsOnMedia()
     return sectors;
 }
 
+MediaKind Imapi2DataWriter::CurrentMediaKind()
+{
+    // Only the unit of the speed shown depends on it: a service that cannot
+    // tell costs nothing but the "x".
+    IMAPI_MEDIA_PHYSICAL_TYPE type = IMAPI_MEDIA_TYPE_UNKNOWN;
+    if (FAILED(m_format->get_CurrentPhysicalMediaType(&type)))
+        return MediaKind::Unknown;
+    // IMAPI_MEDIA_TYPE_*: 1-3 CD, 4-11 and 13 DVD (12 is a disk), 17-19 BD;
+    // HD DVD (14-16) has a 1x of its own.
+    const int value = static_cast<int>(type);
+    if (value >= 1 && value <= 3)
+        return MediaKind::CD;
+    if ((value >= 4 && value <= 11) || value == 13)
+        return MediaKind::DVD;
+    if (value >= 17 && value <= 19)
+        return MediaKind::BD;
+    return MediaKind::Unknown;
+}
+
 void Imapi2DataWriter::CancelWrite()
 {
     if (m_stop)

@@ -87,6 +87,7 @@ public:
     int NextWritableAddress() override;
     void put_ClientName(const std::string &name) override;
     std::int64_t FreeSectorsOnMedia() override;
+    MediaKind CurrentMediaKind() override;
     // Writes on a thread of its own with full verification, closing the
     // disc, keeping the computer awake and AutoPlay away meanwhile; the
     // calling (window's) thread keeps turning its events and receives

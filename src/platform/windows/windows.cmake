@@ -14,16 +14,20 @@ set(PELIMOR_BACKEND_SOURCES
   ${_dir}/imapi2_disc_service.cpp ${_dir}/imapi2_disc_service.h
   ${_dir}/imapi2_errors.cpp ${_dir}/imapi2_errors.h
   ${_dir}/imapi2_events.cpp ${_dir}/imapi2_events.h
+  ${_dir}/recorder_lock_windows.cpp ${_dir}/recorder_lock_windows.h
   ${_dir}/registry_windows.cpp ${_dir}/registry_windows.h
   ${_dir}/shell_win32.cpp ${_dir}/shell_win32.h
   ${_dir}/sleep_lock_windows.cpp ${_dir}/sleep_lock_windows.h
+  ${_dir}/taskbar_button_windows.cpp ${_dir}/taskbar_button_windows.h
   ${_dir}/ui_thread.cpp ${_dir}/ui_thread.h)
-# The default platform objects, the Qt adapter of the shell, and the disc
-# service's ties to Qt's event loop (burn reports, logoff refusal).
+# The default platform objects, the Qt adapter of the shell, the desktop's
+# taskbar button, and the disc service's ties to Qt's event loop (burn
+# reports, logoff refusal).
 set(PELIMOR_BACKEND_WIRING_SOURCES
   ${_dir}/defaults_windows.cpp
   ${_dir}/disc_wiring_windows.cpp
   ${_dir}/ui_thread_qt.cpp ${_dir}/ui_thread_qt.h
+  ${_dir}/windows_desktop.cpp ${_dir}/windows_desktop.h
   ${_dir}/windows_shell.cpp ${_dir}/windows_shell.h
   ${_dir}/qt_translations_windows.cpp)
 # One self-contained exe: Qt's own catalogues are built in beside the
