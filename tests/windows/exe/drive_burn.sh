@@ -12,7 +12,13 @@ watch_status() {
     while [ -z "$(shown_lines "$until_caption")" ] && [ $SECONDS -lt $deadline ]; do
         n=$((n + 1))
         import -window root -crop "393x19+$((cx + 16))+$((cy + 70))" +repage "$work/status/$n.png" 2>/dev/null || true
-        [ "$n" -ne 8 ] || picture "$caption" "$work/windows-burn.png" || true
+        if [ "$n" -eq 8 ]; then
+            # The picture without the text cursor this reading puts there.
+            click_at "${first_row[0]}" "${first_row[1]}"
+            sleep 0.4
+            picture "$caption" "$work/windows-burn.png" || true
+            click_at "${at_status[@]}"
+        fi
         keys ctrl+a ctrl+c
         sleep 0.3
     done
