@@ -165,6 +165,16 @@ void Form1::stopIfAsked() const
 
 void Form1::runBurn(const QString &path, const std::string &recorderId)
 {
+    // A used rewritable disc the user agrees to reuse is taken from the
+    // start once more, erased or to be overwritten, and checked as any
+    // disc is. It is asked about once per burn.
+    const MediaReuse reuse = burnPass(path, recorderId, MediaReuse::None);
+    if (reuse != MediaReuse::None)
+        burnPass(path, recorderId, reuse);
+}
+
+MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, MediaReuse reuse)
+{
     // Taking the drive and spinning the disc up can take seconds; the
     // service keeps the window alive meanwhile, and the status line says
     // what is happening.
@@ -195,18 +205,24 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     DataWriter &writer = *objDataWriter;
     writer.put_Recorder(*recorder);
     stopIfAsked(); // the user may have closed the window while the drive was being taken
+    if (reuse == MediaReuse::Erase) {
+        writer.EraseMedia();
+        stopIfAsked(); // a blank runs to its end; a stop asked meanwhile still holds
+    } else if (reuse == MediaReuse::Overwrite) {
+        writer.put_ForceOverwrite(true);
+    }
 
     if (!writer.IsRecorderSupported(*recorder)) {
         prompter->MsgBox(this, QStringLiteral("Recorder not support. Try another CDROM drive."), MsgIcon::Critical,
                          QStringLiteral("Recorder not supported"));
-        return;
+        return MediaReuse::None;
     }
     if (!writer.IsCurrentMediaSupported(*recorder)) {
         prompter->MsgBox(this,
                          QStringLiteral("No CD in drive or current media not support. Please insert a blank CD "
                                         "and try again."),
                          MsgIcon::Critical, QStringLiteral("Media not supported"));
-        return;
+        return MediaReuse::None;
     }
     // Blank (2) or blank and appendable (6), compared as whole values. The
     // status is read anew for each comparison and once more for the title
@@ -214,9 +230,15 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     if (writer.CurrentMediaStatus() != MediaStatus::Blank &&
         writer.CurrentMediaStatus() != (MediaStatus::Blank | MediaStatus::Appendable)) {
         const int status = static_cast<int>(writer.CurrentMediaStatus());
+        // Asked while the recorder is still held; the box lets go of it.
+        const MediaReuse canReuse = reuse == MediaReuse::None ? writer.CurrentMediaReuse() : MediaReuse::None;
         prompter->MsgBox(this, QStringLiteral("Insert a new/blank CD! Please insert a blank CD and try again."),
                          MsgIcon::Critical, QStringLiteral("Media status - ") + QString::number(status));
-        return;
+        // Departure from the design, which leaves a used rewritable disc
+        // stuck at the box above: the user may choose to reuse it.
+        if (canReuse == MediaReuse::None || !askToErase(*recorder))
+            return MediaReuse::None;
+        return canReuse;
     }
 
     // The recorder is set a second time on purpose, as the design does: a
@@ -232,7 +254,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
                          QStringLiteral("ISO file '") + path + QStringLiteral("' cannot be read: ") +
                              QString::fromUtf8(error.what()),
                          MsgIcon::Critical, QStringLiteral("File not readable"));
-        return;
+        return MediaReuse::None;
     }
 
     // Departure from the design, which ends here without a word: the user
@@ -240,7 +262,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     if (writer.NextWritableAddress() != 0) {
         prompter->MsgBox(this, QStringLiteral("The disc already holds data. Please insert a blank CD and try again."),
                          MsgIcon::Critical, QStringLiteral("Media not blank"));
-        return;
+        return MediaReuse::None;
     }
     const std::int64_t neededSectors = stream->size() / sectorSize;
     const std::int64_t freeSectors = writer.FreeSectorsOnMedia();
@@ -251,7 +273,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
                                         "a larger blank disc and try again.")
                              .arg(needed, available),
                          MsgIcon::Critical, QStringLiteral("Disc too small"));
-        return;
+        return MediaReuse::None;
     }
 
     stopIfAsked();
@@ -270,6 +292,17 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
         done += QStringLiteral("\n\nThe disc was not read back and compared with the image: this computer's "
                                "disc-burning service cannot verify a burn.");
     prompter->MsgBox(this, done, MsgIcon::None, QStringLiteral("Complete"));
+    return MediaReuse::None;
+}
+
+bool Form1::askToErase(DiscRecorder &recorder)
+{
+    const QString name = QString::fromStdString(recorder.VendorId() + " " + recorder.ProductId()).simplified();
+    return m_platform.prompter->YesNo(this,
+                                      QStringLiteral("The disc in %1 is a rewritable disc that holds data. Erase it "
+                                                     "and burn the image? Everything on the disc will be lost.")
+                                          .arg(name),
+                                      QStringLiteral("Erase the disc?"));
 }
 
 void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)

@@ -15,6 +15,7 @@
 #include "drive_controls.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/picturebox.h"
+#include "media_rows.h"
 #include "platform/linux/libburn_disc_service.h"
 #include "testsupport.h"
 
@@ -101,6 +102,8 @@ private slots:
     void burn_data();
     void burn();
     void driveHeldByAnotherProgramWhenTheWindowLoads();
+    void media_data();
+    void media();
 
     void init() { targetErrors.clear(); }
 
@@ -330,6 +333,19 @@ void TestEmulatedDrive::driveHeldByAnotherProgramWhenTheWindowLoads()
     QVERIFY(phase.isValid());
     QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
     QCOMPARE(QFileInfo(workPath(QStringLiteral("held.img"))).size(), 0);
+}
+
+void TestEmulatedDrive::media_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < mediaCases().size(); ++i)
+        QTest::newRow(mediaCases()[i].name) << int(i);
+}
+
+void TestEmulatedDrive::media()
+{
+    QFETCH(int, index);
+    checkMediaCase(mediaCases()[std::size_t(index)]);
 }
 
 QTEST_MAIN(TestEmulatedDrive)
