@@ -28,7 +28,8 @@ install_packages() {
 
 # The packages the program's build needs, and any extra ones.
 setup_packages() {
-    install_packages cmake g++ make pkg-config qt6-base-dev libburn-dev libssl-dev fonts-liberation xvfb xauth "$@"
+    install_packages cmake g++ make pkg-config qt6-base-dev qt6-l10n-tools qt6-translations-l10n python3 libburn-dev libssl-dev \
+        fonts-liberation xvfb xauth "$@"
 }
 
 setup_build() {

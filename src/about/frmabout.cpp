@@ -115,20 +115,20 @@ void frmAbout::createControls()
     picIcon->sizeToPicture(1);
     picIcon->installEventFilter(this);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipRect(4245, 3105, 1260, 345));
     cmdOK->setDefault(true);
 
     // Below the bottom edge of the client area: never seen, still enabled.
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(twipRect(4500, 4920, 1245, 345));
 
     lblTitle = label(this, "lblTitle", QStringLiteral("Application Title"), twipRect(1110, 240, 3885, 480), black);
     lblVersion = label(this, "lblVersion", QStringLiteral("Version"), twipRect(1110, 780, 3885, 225),
                        palette().color(QPalette::ButtonText));
-    lblDisclaimer = label(this, "lblDisclaimer", QStringLiteral("Warning: ..."), twipRect(480, 4620, 3870, 825), black);
+    lblDisclaimer = label(this, "lblDisclaimer", tr("Warning: ..."), twipRect(480, 4620, 3870, 825), black);
 
     setTabOrder(cmdOK, picIcon);
     setTabOrder(picIcon, cmdSysInfo);
@@ -142,11 +142,16 @@ void frmAbout::createControls()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + QLatin1String(app::title));
-    lblVersion->setText(
-        QStringLiteral("Version %1.%2.%3").arg(app::versionMajor).arg(app::versionMinor).arg(app::versionRevision));
+    setWindowTitle(tr("About %1").arg(QLatin1String(app::title)));
+    lblVersion->setText(tr("Version %1.%2.%3").arg(app::versionMajor).arg(app::versionMinor).arg(app::versionRevision));
     lblTitle->setText(QString::fromLatin1(app::fileDescription));
-    lbldescription->setPlainText(licence::text());
+    // The licence is given in English, and its text stays English in every
+    // language; a heading in the user's language says so. In English the box
+    // holds the licence alone.
+    const char *const heading = QT_TR_NOOP("The licence, in English, the language in which it is given:");
+    const QString translated = tr(heading);
+    lbldescription->setPlainText(
+        translated == QLatin1String(heading) ? licence::text() : translated + QStringLiteral("\n\n") + licence::text());
 }
 
 void frmAbout::cmdOK_Click()

@@ -84,8 +84,8 @@ void frmAbout::StartSysInfo()
         started = false;
     }
     if (!started)
-        m_platform.prompter->MsgBox(this, QStringLiteral("System Information Is Unavailable At This Time"),
-                                    MsgIcon::None, QLatin1String(app::title));
+        m_platform.prompter->MsgBox(this, tr("System Information Is Unavailable At This Time"), MsgIcon::None,
+                                    QLatin1String(app::title));
 }
 
 bool frmAbout::startSysInfoTool()

@@ -31,9 +31,15 @@ struct Column {
 
 // The drive list's columns. Width 0 marks data the burn command reads but
 // the user never needs to see.
+// The hidden columns' names are never seen, so they are not translated.
 constexpr Column listColumns[] = {
-    {"id", 0},       {"Manufacturer", 1500}, {"Model", 2000},  {"Rev", 1500},
-    {"Drive", 1000}, {"CDRecordable", 0},    {"DVDPlusRW", 0},
+    {"id", 0},
+    {QT_TRANSLATE_NOOP("pelimor::Form1", "Manufacturer"), 1500},
+    {QT_TRANSLATE_NOOP("pelimor::Form1", "Model"), 2000},
+    {QT_TRANSLATE_NOOP("pelimor::Form1", "Rev"), 1500},
+    {QT_TRANSLATE_NOOP("pelimor::Form1", "Drive"), 1000},
+    {"CDRecordable", 0},
+    {"DVDPlusRW", 0},
 };
 
 constexpr int columnId = 0;
@@ -90,14 +96,14 @@ void Form1::createControls()
     cmdBrowse->setFont(arial(9.75));
     cmdBrowse->setFace(QPixmap(QStringLiteral(":/images/browse.bmp")));
     cmdBrowse->setBackground(palette().color(QPalette::Button));
-    cmdBrowse->setToolTip(QStringLiteral("  Browse for ISO file"));
+    cmdBrowse->setToolTip(tr("  Browse for ISO file"));
 
     cmdBurn = new PictureButton(this);
     cmdBurn->setObjectName(QStringLiteral("cmdBurn"));
     cmdBurn->setGeometry(twipRect(4110, 3390, 2115, 675));
     cmdBurn->setFace(QPixmap(QStringLiteral(":/images/burn.bmp")));
     cmdBurn->setBackground(white);
-    cmdBurn->setToolTip(QStringLiteral("   Burn ISO file to CD   "));
+    cmdBurn->setToolTip(tr("   Burn ISO file to CD   "));
 
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -105,7 +111,7 @@ void Form1::createControls()
     Picture1->setPicture(QPixmap(QStringLiteral(":/images/banner.bmp")));
     Picture1->setBackground(windowBackground);
 
-    chkEject = new QCheckBox(QStringLiteral("Eject CD/DVD after burn"), this);
+    chkEject = new QCheckBox(tr("Eject CD/DVD after burn"), this);
     chkEject->setObjectName(QStringLiteral("chkEject"));
     chkEject->setGeometry(twipRect(210, 3240, 3345, 345));
     chkEject->setFont(arial(9.75));
@@ -163,7 +169,7 @@ void Form1::createControls()
 
 void Form1::Form_Load()
 {
-    setWindowTitle(QStringLiteral("%1 | Pelimor ISO Burn | ver. %2.%3.%4")
+    setWindowTitle(tr("%1 | Pelimor ISO Burn | ver. %2.%3.%4")
                        .arg(QLatin1String(app::webSite))
                        .arg(app::versionMajor)
                        .arg(app::versionMinor)
@@ -181,7 +187,7 @@ void Form1::Form_Load()
     ListView1->header()->setSectionsMovable(false);
     QStringList headers;
     for (const auto &column : listColumns)
-        headers << QString::fromLatin1(column.header);
+        headers << tr(column.header);
     ListView1->setColumnCount(static_cast<int>(std::size(listColumns)));
     ListView1->setHeaderLabels(headers);
     for (int i = 0; i < static_cast<int>(std::size(listColumns)); ++i) {
@@ -269,11 +275,10 @@ void Form1::closeEvent(QCloseEvent *event)
     // reports the stop and closes the window.
     if (m_burning) {
         event->ignore();
-        if (!m_stopRequested &&
-            m_platform.prompter->YesNo(this,
-                                       QStringLiteral("A burn is in progress. Stopping now will leave the disc "
-                                                      "unusable. Stop the burn?"),
-                                       QLatin1String(app::title))) {
+        if (!m_stopRequested && m_platform.prompter->YesNo(this,
+                                                           tr("A burn is in progress. Stopping now will leave the disc "
+                                                              "unusable. Stop the burn?"),
+                                                           QLatin1String(app::title))) {
             m_stopRequested = true;
             if (objDataWriter)
                 objDataWriter->CancelWrite();

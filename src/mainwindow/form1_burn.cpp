@@ -24,7 +24,7 @@ const QString appTitle = QString::fromLatin1(app::title);
 std::pair<QString, QString> megabytesApart(std::int64_t a, std::int64_t b)
 {
     const auto text = [](std::int64_t bytes, int decimals) {
-        return QString::number(static_cast<double>(bytes) / 1'000'000.0, 'f', decimals);
+        return QLocale().toString(static_cast<double>(bytes) / 1'000'000.0, 'f', decimals);
     };
     int decimals = 1;
     while (decimals < 6 && a != b && text(a, decimals) == text(b, decimals))
@@ -96,7 +96,10 @@ private:
     bool m_released = false;
 };
 
-const char *const stoppedReason = "it was stopped before it had finished, and the disc is probably unusable";
+const char *const stoppedReason =
+    QT_TRANSLATE_NOOP("pelimor::Form1", "it was stopped before it had finished, and the disc is probably unusable");
+const char *const unconfirmedReason =
+    QT_TRANSLATE_NOOP("pelimor::Form1", "the recorder did not confirm that the image was written completely");
 
 } // namespace
 
@@ -110,23 +113,22 @@ void Form1::cmdBurn_Click()
 
     const QString path = txtPath->text();
     if (path.isEmpty()) {
-        prompter->MsgBox(this, QStringLiteral("Select an ISO image to burn."), MsgIcon::None, appTitle);
+        prompter->MsgBox(this, tr("Select an ISO image to burn."), MsgIcon::None, appTitle);
         return;
     }
     if (!isExistingFile(path.toStdString())) {
-        prompter->MsgBox(this, QStringLiteral("ISO file '") + path + QStringLiteral("' not found!"), MsgIcon::Critical,
-                         QStringLiteral("File not found"));
+        prompter->MsgBox(this, tr("ISO file '%1' not found!").arg(path), MsgIcon::Critical, tr("File not found"));
         return;
     }
     QTreeWidgetItem *row = ListView1->currentItem();
     if (!row) {
         // The list is built once per run: a recorder connected now shows up
         // only when the program starts again.
-        QString prompt = QStringLiteral("No CD/DVD recorder is selected. Connect a recorder that can write CDs "
-                                        "and start the program again.");
+        QString prompt = tr("No CD/DVD recorder is selected. Connect a recorder that can write CDs "
+                            "and start the program again.");
         if (const std::string hint = m_platform.disc->RecorderAccessHint(); !hint.empty())
             prompt += QLatin1Char(' ') + QString::fromStdString(hint);
-        prompter->MsgBox(this, prompt, MsgIcon::Critical, QStringLiteral("No recorder"));
+        prompter->MsgBox(this, prompt, MsgIcon::Critical, tr("No recorder"));
         return;
     }
 
@@ -144,10 +146,11 @@ void Form1::cmdBurn_Click()
             // is told and the window stays usable; the disc is left where it
             // is. A stop the user asked for is told as such, whatever the
             // service made of it.
-            const QString reason =
-                m_stopRequested ? QString::fromLatin1(stoppedReason) : QString::fromUtf8(error.what());
-            prompter->MsgBox(this, QStringLiteral("The burn did not complete: ") + reason, MsgIcon::Critical,
-                             QStringLiteral("Burn failed"));
+            // The window's own reasons are translated; the service's
+            // sentences come as it wrote them.
+            const QString reason = m_stopRequested ? tr(stoppedReason) : tr(error.what());
+            prompter->MsgBox(this, tr("The burn did not complete: %1").arg(reason), MsgIcon::Critical,
+                             tr("Burn failed"));
         }
     }
     // The user closed the window to stop the burn.
@@ -200,7 +203,7 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
     // A drive that cannot pull its tray in has the user put the disc back
     // before it is read for verification.
     objDataWriter->put_MediaRequestHandler([this](DataWriter &, const std::string &prompt) {
-        return m_platform.prompter->OkCancel(this, QString::fromStdString(prompt), QStringLiteral("Insert the disc"));
+        return m_platform.prompter->OkCancel(this, QString::fromStdString(prompt), tr("Insert the disc"));
     });
     DataWriter &writer = *objDataWriter;
     writer.put_Recorder(*recorder);
@@ -213,15 +216,15 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
     }
 
     if (!writer.IsRecorderSupported(*recorder)) {
-        prompter->MsgBox(this, QStringLiteral("Recorder not support. Try another CDROM drive."), MsgIcon::Critical,
-                         QStringLiteral("Recorder not supported"));
+        prompter->MsgBox(this, tr("Recorder not support. Try another CDROM drive."), MsgIcon::Critical,
+                         tr("Recorder not supported"));
         return MediaReuse::None;
     }
     if (!writer.IsCurrentMediaSupported(*recorder)) {
         prompter->MsgBox(this,
-                         QStringLiteral("No CD in drive or current media not support. Please insert a blank CD "
-                                        "and try again."),
-                         MsgIcon::Critical, QStringLiteral("Media not supported"));
+                         tr("No CD in drive or current media not support. Please insert a blank CD "
+                            "and try again."),
+                         MsgIcon::Critical, tr("Media not supported"));
         return MediaReuse::None;
     }
     // Blank (2) or blank and appendable (6), compared as whole values. The
@@ -232,8 +235,8 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
         const int status = static_cast<int>(writer.CurrentMediaStatus());
         // Asked while the recorder is still held; the box lets go of it.
         const MediaReuse canReuse = reuse == MediaReuse::None ? writer.CurrentMediaReuse() : MediaReuse::None;
-        prompter->MsgBox(this, QStringLiteral("Insert a new/blank CD! Please insert a blank CD and try again."),
-                         MsgIcon::Critical, QStringLiteral("Media status - ") + QString::number(status));
+        prompter->MsgBox(this, tr("Insert a new/blank CD! Please insert a blank CD and try again."), MsgIcon::Critical,
+                         tr("Media status - %1").arg(status));
         // Departure from the design, which leaves a used rewritable disc
         // stuck at the box above: the user may choose to reuse it.
         if (canReuse == MediaReuse::None || !askToErase(*recorder))
@@ -250,18 +253,16 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
     try {
         stream = std::make_unique<FileImageStream>(path.toStdString());
     } catch (const ServiceError &error) {
-        prompter->MsgBox(this,
-                         QStringLiteral("ISO file '") + path + QStringLiteral("' cannot be read: ") +
-                             QString::fromUtf8(error.what()),
-                         MsgIcon::Critical, QStringLiteral("File not readable"));
+        prompter->MsgBox(this, tr("ISO file '%1' cannot be read: %2").arg(path, QString::fromUtf8(error.what())),
+                         MsgIcon::Critical, tr("File not readable"));
         return MediaReuse::None;
     }
 
     // Departure from the design, which ends here without a word: the user
     // is told why nothing was written.
     if (writer.NextWritableAddress() != 0) {
-        prompter->MsgBox(this, QStringLiteral("The disc already holds data. Please insert a blank CD and try again."),
-                         MsgIcon::Critical, QStringLiteral("Media not blank"));
+        prompter->MsgBox(this, tr("The disc already holds data. Please insert a blank CD and try again."),
+                         MsgIcon::Critical, tr("Media not blank"));
         return MediaReuse::None;
     }
     const std::int64_t neededSectors = stream->size() / sectorSize;
@@ -269,10 +270,10 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
     if (neededSectors > freeSectors) {
         const auto [needed, available] = megabytesApart(neededSectors * sectorSize, freeSectors * sectorSize);
         prompter->MsgBox(this,
-                         QStringLiteral("The ISO image needs %1 MB but the disc has only %2 MB free. Please insert "
-                                        "a larger blank disc and try again.")
+                         tr("The ISO image needs %1 MB but the disc has only %2 MB free. Please insert "
+                            "a larger blank disc and try again.")
                              .arg(needed, available),
-                         MsgIcon::Critical, QStringLiteral("Disc too small"));
+                         MsgIcon::Critical, tr("Disc too small"));
         return MediaReuse::None;
     }
 
@@ -280,18 +281,18 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
     writer.Write(*stream);
     stopIfAsked(); // a stop that came too late to cancel anything is still no success
     if (!writer.LastWriteSucceeded())
-        throw ServiceError("the recorder did not confirm that the image was written completely");
+        throw ServiceError(unconfirmedReason);
 
     if (chkEject->isChecked())
         recorder->EjectMedia();
     // Where the disc-burning service cannot read the disc back (IMAPI2
     // before Windows 7), its word is all there is: the user is told so
     // rather than shown an unqualified success.
-    QString done = QStringLiteral("ISO burn complete!");
+    QString done = tr("ISO burn complete!");
     if (!writer.LastWriteVerified())
-        done += QStringLiteral("\n\nThe disc was not read back and compared with the image: this computer's "
-                               "disc-burning service cannot verify a burn.");
-    prompter->MsgBox(this, done, MsgIcon::None, QStringLiteral("Complete"));
+        done += QStringLiteral("\n\n") + tr("The disc was not read back and compared with the image: this computer's "
+                                            "disc-burning service cannot verify a burn.");
+    prompter->MsgBox(this, done, MsgIcon::None, tr("Complete"));
     return MediaReuse::None;
 }
 
@@ -299,10 +300,10 @@ bool Form1::askToErase(DiscRecorder &recorder)
 {
     const QString name = QString::fromStdString(recorder.VendorId() + " " + recorder.ProductId()).simplified();
     return m_platform.prompter->YesNo(this,
-                                      QStringLiteral("The disc in %1 is a rewritable disc that holds data. Erase it "
-                                                     "and burn the image? Everything on the disc will be lost.")
+                                      tr("The disc in %1 is a rewritable disc that holds data. Erase it and burn "
+                                         "the image? Everything on the disc will be lost.")
                                           .arg(name),
-                                      QStringLiteral("Erase the disc?"));
+                                      tr("Erase the disc?"));
 }
 
 void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)
@@ -313,22 +314,21 @@ void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)
 
 void Form1::showStatus(const WriteProgress &progress)
 {
-    const QString timeText = QStringLiteral("Time: ") + QString::number(progress.ElapsedTime) + QStringLiteral(" / ") +
-                             QString::number(progress.TotalTime);
+    const QString timeText = tr("Time: %1 / %2").arg(progress.ElapsedTime).arg(progress.TotalTime);
 
     QString status;
     switch (progress.CurrentAction) {
     case WriteAction::ValidatingMedia:
-        status = QStringLiteral("Validating media ") + timeText;
+        status = tr("Validating media %1").arg(timeText);
         break;
     case WriteAction::FormattingMedia:
-        status = QStringLiteral("Formatting media ") + timeText;
+        status = tr("Formatting media %1").arg(timeText);
         break;
     case WriteAction::InitializingHardware:
-        status = QStringLiteral("Initializing Hardware ");
+        status = tr("Initializing Hardware ");
         break;
     case WriteAction::CalibratingPower:
-        status = QStringLiteral("Calibrating Power (OPC) ");
+        status = tr("Calibrating Power (OPC) ");
         break;
     case WriteAction::WritingData: {
         // Before the writer knows the track's size there is nothing to
@@ -338,20 +338,20 @@ void Form1::showStatus(const WriteProgress &progress)
                                  : static_cast<double>(progress.LastWrittenLba - progress.StartLba) /
                                        static_cast<double>(progress.SectorCount);
         const QLocale locale;
-        status = QStringLiteral("Progress:  ") + locale.toString(share * 100.0, 'f', 2) + locale.percent();
+        status = tr("Progress:  %1").arg(locale.toString(share * 100.0, 'f', 2) + locale.percent());
         break;
     }
     case WriteAction::Finalization:
-        status = QStringLiteral("Finalizing ");
+        status = tr("Finalizing ");
         break;
     case WriteAction::Completed:
-        status = QStringLiteral("Completed the burn.");
+        status = tr("Completed the burn.");
         break;
     case WriteAction::Verifying:
-        status = QStringLiteral("Verifying the data.");
+        status = tr("Verifying the data.");
         break;
     default:
-        status = QStringLiteral("Unknown action: ") + QString::number(static_cast<int>(progress.CurrentAction));
+        status = tr("Unknown action: %1").arg(static_cast<int>(progress.CurrentAction));
         break;
     }
     txtStatus->setText(status);

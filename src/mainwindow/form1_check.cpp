@@ -7,6 +7,7 @@
 #include "platform/image_hasher.h"
 #include "platform/prompter.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -23,7 +24,8 @@ QString checkingText(std::int64_t done, std::int64_t total)
 {
     const double share = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 0.0;
     const QLocale locale;
-    return QStringLiteral("Checking the image: ") + locale.toString(share * 100.0, 'f', 2) + locale.percent();
+    return QCoreApplication::translate("pelimor::Form1", "Checking the image: %1")
+        .arg(locale.toString(share * 100.0, 'f', 2) + locale.percent());
 }
 
 QString fileName(const std::string &utf8Path)
@@ -112,8 +114,8 @@ bool Form1::checkImage(const QString &path)
         } catch (const std::exception &error) {
             reason = QString::fromUtf8(error.what());
         }
-        prompter->MsgBox(this, QStringLiteral("ISO file '") + path + QStringLiteral("' cannot be read: ") + reason,
-                         MsgIcon::Critical, QStringLiteral("File not readable"));
+        prompter->MsgBox(this, tr("ISO file '%1' cannot be read: %2").arg(path, reason), MsgIcon::Critical,
+                         tr("File not readable"));
         return false;
     }
     txtStatus->setText(checkingText(total, total));
@@ -124,13 +126,13 @@ bool Form1::checkImage(const QString &path)
     const ChecksumListing &listing = published->listings.front();
     const QString algorithm = QString::fromLatin1(algorithmName(published->algorithm));
     prompter->MsgBox(this,
-                     QStringLiteral("The image '%1' does not match the %2 checksum published for it in '%3'.\n\n"
-                                    "Expected:\n%4\nFound:\n%5\n\n"
-                                    "The download is damaged or incomplete. Please download the image again; "
-                                    "the disc has not been touched.")
+                     tr("The image '%1' does not match the %2 checksum published for it in '%3'.\n\n"
+                        "Expected:\n%4\nFound:\n%5\n\n"
+                        "The download is damaged or incomplete. Please download the image again; "
+                        "the disc has not been touched.")
                          .arg(QFileInfo(path).fileName(), algorithm, fileName(listing.listFile),
                               QString::fromLatin1(listing.hash), QString::fromStdString(*found)),
-                     MsgIcon::Critical, QStringLiteral("Image damaged"));
+                     MsgIcon::Critical, tr("Image damaged"));
     return false;
 }
 

@@ -18,7 +18,7 @@ void Form1::cmdBrowse_Click()
     // pattern from the last brackets, so the dialog offers "ISO files(*.iso)"
     // on *.iso. Cancelling leaves the path as it was: a path given on the
     // command line must survive a look into the dialog.
-    const auto chosen = m_platform.fileDialog->getOpenFileName(this, QStringLiteral("ISO files(*.iso)"));
+    const auto chosen = m_platform.fileDialog->getOpenFileName(this, tr("ISO files(*.iso)"));
     if (chosen)
         txtPath->setText(*chosen);
 }

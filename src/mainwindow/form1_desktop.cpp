@@ -24,21 +24,22 @@ void Form1::describeControls()
         const char *name;
         const char *description;
     };
+    // The product's name is a name and stays as it is.
     const Description descriptions[] = {
-        {cmdBurn, "Burn", "Write the image file to the disc in the selected recorder"},
-        {cmdBrowse, "Browse for ISO file", "Choose the image file to burn"},
-        {Picture2, "About", "Version and licence of Pelimor ISO Burn"},
-        {picHelp, "Help", "Open the support page in the web browser"},
-        {ListView1, "Recorders", "The CD/DVD recorders that can write a disc"},
-        {txtPath, "Image file", "The ISO image file that will be burnt"},
-        {chkEject, "Eject CD/DVD after burn", ""},
-        {txtStatus, "Burn status", "What the recorder is doing"},
+        {cmdBurn, QT_TR_NOOP("Burn"), QT_TR_NOOP("Write the image file to the disc in the selected recorder")},
+        {cmdBrowse, QT_TR_NOOP("Browse for ISO file"), QT_TR_NOOP("Choose the image file to burn")},
+        {Picture2, QT_TR_NOOP("About"), QT_TR_NOOP("Version and licence of Pelimor ISO Burn")},
+        {picHelp, QT_TR_NOOP("Help"), QT_TR_NOOP("Open the support page in the web browser")},
+        {ListView1, QT_TR_NOOP("Recorders"), QT_TR_NOOP("The CD/DVD recorders that can write a disc")},
+        {txtPath, QT_TR_NOOP("Image file"), QT_TR_NOOP("The ISO image file that will be burnt")},
+        {chkEject, QT_TR_NOOP("Eject CD/DVD after burn"), ""},
+        {txtStatus, QT_TR_NOOP("Burn status"), QT_TR_NOOP("What the recorder is doing")},
         {Picture1, "Pelimor ISO Burn", ""},
-        {Picture3, "Pelimor ISO Burn logo", ""},
+        {Picture3, QT_TR_NOOP("Pelimor ISO Burn logo"), ""},
     };
     for (const auto &d : descriptions) {
-        d.control->setAccessibleName(QString::fromUtf8(d.name));
-        d.control->setAccessibleDescription(QString::fromUtf8(d.description));
+        d.control->setAccessibleName(tr(d.name));
+        d.control->setAccessibleDescription(*d.description ? tr(d.description) : QString());
     }
     Picture2->setActsAsButton(true);
     picHelp->setActsAsButton(true);

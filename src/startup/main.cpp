@@ -6,6 +6,7 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "startup/module1.h"
+#include "startup/translations.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(PELIMOR_APP_ID));
+    pelimor::installTranslations();
 
     auto disc = pelimor::createDefaultDiscService();
     auto registry = pelimor::createDefaultRegistry();

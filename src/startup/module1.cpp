@@ -32,11 +32,16 @@ std::unique_ptr<Form1> Main(const Platform &platform, const QString &commandLine
         const QString address = QString::fromLatin1(app::updateArticleUrl);
         platform.prompter->MsgBox(
             nullptr,
-            QStringLiteral("You're computer requires an update from Microsoft. Visit Microsoft to update now... ") +
-                address + QStringLiteral(".\r\n\r\n") +
-                QStringLiteral("Once you click 'OK' you're browser will open the Microsoft web site follow the "
-                               "directions to install the CD/DVD burning support."),
-            MsgIcon::Critical, QStringLiteral("Microsoft download required"));
+            QCoreApplication::translate(
+                "pelimor::Module1",
+                "You're computer requires an update from Microsoft. Visit Microsoft to update now... %1.")
+                    .arg(address) +
+                QStringLiteral("\r\n\r\n") +
+                QCoreApplication::translate(
+                    "pelimor::Module1",
+                    "Once you click 'OK' you're browser will open the Microsoft web site follow the "
+                    "directions to install the CD/DVD burning support."),
+            MsgIcon::Critical, QCoreApplication::translate("pelimor::Module1", "Microsoft download required"));
         platform.shell->run(address);
         return nullptr;
     }

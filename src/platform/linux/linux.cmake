@@ -20,7 +20,7 @@ set(PELIMOR_BACKEND_SOURCES
   ${_dir}/sleep_inhibitor_linux.cpp ${_dir}/sleep_inhibitor_linux.h)
 # The default platform objects: the backend's, plus the desktop shell of the
 # windows library.
-set(PELIMOR_BACKEND_WIRING_SOURCES ${_dir}/defaults_linux.cpp)
+set(PELIMOR_BACKEND_WIRING_SOURCES ${_dir}/defaults_linux.cpp ${_dir}/qt_translations_linux.cpp)
 
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(LIBBURN REQUIRED IMPORTED_TARGET libburn-1)

@@ -18,7 +18,11 @@ set(PELIMOR_BACKEND_SOURCES
 # The default platform objects and the Qt adapter of the shell.
 set(PELIMOR_BACKEND_WIRING_SOURCES
   ${_dir}/defaults_windows.cpp
-  ${_dir}/windows_shell.cpp ${_dir}/windows_shell.h)
+  ${_dir}/windows_shell.cpp ${_dir}/windows_shell.h
+  ${_dir}/qt_translations_windows.cpp)
+# One self-contained exe: Qt's own catalogues are built in beside the
+# program's (cmake/translations.cmake).
+set(PELIMOR_EMBED_QT_TRANSLATIONS ON)
 
 # The executable's version and icon resource. It includes the generated
 # appinfo.h and names the icon by a path relative to itself.
