@@ -232,7 +232,7 @@ inline void checkMediaCase(const MediaCase &c)
         QCOMPARE(out.statuses.last(), QStringLiteral("Completed the burn."));
     }
     if (titles.last() == QStringLiteral("Disc too small")) {
-        const QRegularExpression figures(QStringLiteral("needs ([0-9.]+) MB but the disc has only ([0-9.]+) MB free"));
+        const QRegularExpression figures(QStringLiteral("needs ([0-9.,]+) MB but the disc has only ([0-9.,]+) MB free"));
         const auto match = figures.match(out.messages.back().prompt);
         QVERIFY2(match.hasMatch() && match.captured(1) != match.captured(2), qPrintable(out.messages.back().prompt));
     }

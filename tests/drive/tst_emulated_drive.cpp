@@ -244,7 +244,7 @@ void TestEmulatedDrive::burn()
         QVERIFY2(box.prompt.size() > 40, qPrintable(box.prompt));
     }
     if (c.title == QStringLiteral("Disc too small")) {
-        const QRegularExpression figures(QStringLiteral("needs ([0-9.]+) MB but the disc has only ([0-9.]+) MB free"));
+        const QRegularExpression figures(QStringLiteral("needs ([0-9.,]+) MB but the disc has only ([0-9.,]+) MB free"));
         const auto match = figures.match(box.prompt);
         QVERIFY2(match.hasMatch() && match.captured(1) != match.captured(2), qPrintable(box.prompt));
         QVERIFY2(shares.isEmpty(), qPrintable(seen));
