@@ -21,7 +21,7 @@ test_args=()
 while [ $# -gt 0 ]; do
     case $1 in
     --only) test_args+=("$2"); shift 2 ;;
-    --build-dir) build_dir=$2; shift 2 ;;
+    --build-dir) build_dir=$(realpath -m "$2"); shift 2 ;;
     *) echo "usage: $0 [--only FUNCTION[:ROW]]... [--build-dir DIR]" >&2; exit 2 ;;
     esac
 done
@@ -154,6 +154,13 @@ for pad in 0 1 2 3; do
     [ $(($(stat -c %s "$work/image.iso") % 32768)) -ne 0 ] && break
 done
 rm -rf "$work/tree"
+# The media rows burn a small image (~2.5 MB) over discs that hold another
+# one, so that a disc written over is told apart from one left alone.
+head -c 1500000 /dev/urandom >"$work/noise.bin"
+xorriso -no_rc -outdev "$work/small.iso" -volid PELIMOR_SMALL -map "$repo_root/src" /src \
+    -map "$work/noise.bin" /noise.bin >/dev/null 2>&1
+xorriso -no_rc -outdev "$work/other.iso" -volid PELIMOR_OLD_DISC -map "$repo_root/resources" / >/dev/null 2>&1
+rm -f "$work/noise.bin"
 
 {
     printf '%s=%q\n' \
@@ -161,6 +168,8 @@ rm -rf "$work/tree"
         PELIMOR_DRIVE_TARGET "$drive_dir/target.sh" \
         PELIMOR_DRIVE_IMAGE "$work/image.iso" \
         PELIMOR_DRIVE_DISC "$work/disc.img" \
+        PELIMOR_DRIVE_SMALL_IMAGE "$work/small.iso" \
+        PELIMOR_DRIVE_OTHER_IMAGE "$work/other.iso" \
         PELIMOR_DRIVE_IQN "iqn.2026-12.org.pelimor:drive" \
         PELIMOR_DRIVE_VENDOR "PELIMOR" \
         PELIMOR_DRIVE_PRODUCT "EMUL-DVDRW" \
@@ -227,5 +236,17 @@ if [ -s "$work/disc.img" ] || [ ${#test_args[@]} -eq 0 ]; then
     fi
     say "the disc holds the image byte for byte ($size bytes, padded to $padded)"
 fi
+# The used CD-RW the user had erased holds the image byte for byte; the one
+# they kept still holds its old image, as does the CD-R xorriso wrote track
+# at once.
+for pair in "cdrw-erased.img small.iso" "cdrw-kept.img other.iso" "cdr-tao.img other.iso"; do
+    set -- $pair
+    [ -f "$work/$1" ] || continue
+    if ! cmp -s "$work/$1" "$work/$2"; then
+        echo "drive test: FAILED, the disc $1 does not hold exactly $2" >&2
+        exit 1
+    fi
+    say "the disc $1 holds $2 byte for byte ($(stat -c %s "$work/$1") bytes)"
+done
 [ "$result" -eq 0 ] || { echo "drive test: FAILED (exit code $result)" >&2; exit 1; }
 say "passed in $((SECONDS - started)) s"

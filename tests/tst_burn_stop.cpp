@@ -1,7 +1,8 @@
 // The burn command on the simulated service, around the write: what the
 // status line says while the recorder is taken, the drive let go of before
 // every box, how the end of a write is told, the window during the write
-// (memory, commands, keyboard) and closing it mid-burn to stop the burn.
+// (memory, commands, keyboard), closing it mid-burn to stop the burn, and
+// erasing or overwriting a used rewritable disc before the burn.
 #include "mainwindow/form1.h"
 #include "mainwindow/picturebox.h"
 #include "peakmemory.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QtTest>
 
@@ -37,6 +39,8 @@ private slots:
     void commandsAreDisabledAndCloseRefusedDuringTheWrite();
     void keyboardBurnEndsWithTheFocusOnBurn_data();
     void keyboardBurnEndsWithTheFocusOnBurn();
+    void usedRewritableDiscIsReusedOnlyAfterYes_data();
+    void usedRewritableDiscIsReusedOnlyAfterYes();
 
 private:
     Message burnOnce();
@@ -140,6 +144,8 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop_data()
     QTest::newRow("no goes on burning") << false << int(WriteAction::WritingData) << false << true;
     QTest::newRow("yes too late, disc verified") << true << int(WriteAction::WritingData) << true << true;
     QTest::newRow("yes too late, not read back") << true << int(WriteAction::WritingData) << true << false;
+    // A blank runs to its end; the burn after it does not start.
+    QTest::newRow("yes while erasing a used CD-RW") << true << int(WriteAction::FormattingMedia) << false << true;
 }
 
 void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
@@ -156,6 +162,12 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
                                 {WriteAction::Completed, 3, 4, 10, 0, 10}};
     form->show();
     sim->prompter.answers = {stop};
+    const bool erasing = action == int(WriteAction::FormattingMedia);
+    if (erasing) {
+        sim->disc.recorders[0].reuse = MediaReuse::Erase;
+        sim->disc.recorders[0].mediaStatus = {0x4800};
+        sim->prompter.answers = {true, stop};
+    }
     bool closed = false;
     sim->disc.duringWrite = [&](const WriteProgress &p) {
         if (int(p.CurrentAction) == action && !closed)
@@ -166,8 +178,9 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
     form->cmdBurn_Click();
 
     QVERIFY(!closed); // a plain close never gets through mid-burn
-    QCOMPARE(sim->prompter.questions.size(), std::size_t(1));
-    QCOMPARE(sim->prompter.messages.size(), std::size_t(1));
+    QCOMPARE(sim->prompter.questions.size(), std::size_t(erasing ? 2 : 1));
+    QCOMPARE(sim->prompter.messages.size(), std::size_t(erasing ? 2 : 1));
+    QCOMPARE(sim->disc.count("Write"), erasing ? 0 : 1);
     const Message &m = sim->prompter.last();
     QVERIFY(sim->disc.ejected.empty() || !stop || tooLate); // a stopped disc stays where it is
     if (!stop) {
@@ -349,6 +362,69 @@ void TestBurnStop::theEndOfAWriteIsToldAsItWas()
     QCOMPARE(sim->prompter.questions.size(), std::size_t(putBack >= 0 ? 1 : 0));
     if (putBack >= 0)
         QCOMPARE(sim->prompter.questions[0].title, QString("Insert the disc"));
+}
+
+// A used rewritable disc: the design's refusal first, then one question;
+// only Yes erases (blankable) or overwrites it, after the same checks again.
+// A write-once disc is never offered.
+void TestBurnStop::usedRewritableDiscIsReusedOnlyAfterYes_data()
+{
+    QTest::addColumn<int>("reuse");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("failure"); // of EraseMedia
+    QTest::addColumn<QStringList>("titles");
+    const auto E = int(MediaReuse::Erase), O = int(MediaReuse::Overwrite);
+    QTest::newRow("closed CD-R") << int(MediaReuse::None) << 0x4000 << true << ""
+                                 << QStringList{"Media status - 16384"};
+    QTest::newRow("used CD-RW kept") << E << 0x4800 << false << "" << QStringList{"Media status - 18432"};
+    QTest::newRow("used CD-RW erased") << E << 0x4800 << true << "" << QStringList{"Media status - 18432", "Complete"};
+    QTest::newRow("erase fails") << E << 0x4800 << true << "the disc could not be erased"
+                                 << QStringList{"Media status - 18432", "Burn failed"};
+    QTest::newRow("used DVD+RW kept") << O << 0x1000 << false << "" << QStringList{"Media status - 4096"};
+    QTest::newRow("used DVD+RW overwritten")
+        << O << 0x1000 << true << "" << QStringList{"Media status - 4096", "Complete"};
+}
+
+void TestBurnStop::usedRewritableDiscIsReusedOnlyAfterYes()
+{
+    QFETCH(int, reuse);
+    QFETCH(int, status);
+    QFETCH(bool, yes);
+    QFETCH(QString, failure);
+    QFETCH(QStringList, titles);
+    auto &r = sim->disc.recorders[0];
+    r.reuse = MediaReuse(reuse);
+    r.mediaStatus = {status};
+    if (!failure.isEmpty())
+        sim->disc.failures["EraseMedia"] = failure.toStdString();
+    sim->prompter.answers = {yes};
+    QStringList statuses;
+    connect(form->txtStatus, &QLineEdit::textChanged, this, [&](const QString &text) { statuses << text; });
+    form->cmdBurn_Click();
+
+    QStringList seen;
+    for (const Message &m : sim->prompter.messages)
+        seen << m.title;
+    QCOMPARE(seen, titles);
+    const bool asked = MediaReuse(reuse) != MediaReuse::None;
+    QCOMPARE(sim->prompter.questions.size(), std::size_t(asked));
+    if (asked) {
+        QCOMPARE(sim->prompter.questions[0].title, QString("Erase the disc?"));
+        QCOMPARE(sim->prompter.questions[0].prompt,
+                 QString("The disc in PLEXTOR DVDR PX-716A is a rewritable disc that holds data. Erase it and burn "
+                         "the image? Everything on the disc will be lost."));
+    }
+    const bool erase = yes && MediaReuse(reuse) == MediaReuse::Erase;
+    QCOMPARE(sim->disc.count("EraseMedia"), int(erase));
+    QCOMPARE(sim->disc.count("put_ForceOverwrite"), int(yes && MediaReuse(reuse) == MediaReuse::Overwrite));
+    QCOMPARE(sim->disc.count("Write"), int(titles.last() == "Complete"));
+    // Yes takes the recorder again and runs every check again.
+    QCOMPARE(sim->disc.count("IsRecorderSupported"), asked && yes && failure.isEmpty() ? 2 : 1);
+    const qsizetype formatting = statuses.indexOf("Formatting media Time: 0 / 3");
+    QCOMPARE(formatting >= 0, erase && failure.isEmpty());
+    if (formatting >= 0)
+        QVERIFY(formatting < statuses.indexOf(QRegularExpression("Progress:.*")));
 }
 
 #include "tst_burn_stop.moc"

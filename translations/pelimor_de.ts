@@ -316,6 +316,14 @@ Der Download ist beschädigt oder unvollständig. Bitte laden Sie das Abbild ern
         <source>Burn complete</source>
         <translation>Brennen abgeschlossen</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>Die Disc in %1 ist eine wiederbeschreibbare Disc, die Daten enthält. Soll sie gelöscht und das Abbild gebrannt werden? Alles auf der Disc geht verloren.</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>Disc löschen?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

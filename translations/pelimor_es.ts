@@ -316,6 +316,14 @@ La descarga está dañada o incompleta. Vuelva a descargar la imagen; el disco n
         <source>Burn complete</source>
         <translation>Grabación completada</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>El disco de %1 es un disco regrabable que contiene datos. ¿Borrarlo y grabar la imagen? Se perderá todo lo que contiene el disco.</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>¿Borrar el disco?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

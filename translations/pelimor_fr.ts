@@ -316,6 +316,14 @@ Le téléchargement est endommagé ou incomplet. Téléchargez de nouveau l’im
         <source>Burn complete</source>
         <translation>Gravure terminée</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>Le disque dans %1 est un disque réinscriptible qui contient des données. L’effacer et graver l’image ? Tout ce qui se trouve sur le disque sera perdu.</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>Effacer le disque ?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

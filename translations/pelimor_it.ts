@@ -316,6 +316,14 @@ Il download è danneggiato o incompleto. Scaricare di nuovo l’immagine; il dis
         <source>Burn complete</source>
         <translation>Masterizzazione completata</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>Il disco in %1 è un disco riscrivibile che contiene dati. Cancellarlo e masterizzare l’immagine? Tutto ciò che si trova sul disco andrà perso.</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>Cancellare il disco?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

@@ -316,6 +316,14 @@ The download is damaged or incomplete. Please download the image again; the disc
         <source>Burn complete</source>
         <translation>書き込みが完了しました</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>%1 のディスクはデータが入った書き換え可能なディスクです。消去してイメージを書き込みますか? ディスク上のすべてのデータが失われます。</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>ディスクを消去しますか?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

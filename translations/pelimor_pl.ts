@@ -316,6 +316,14 @@ Pobrany plik jest uszkodzony lub niekompletny. Pobierz obraz ponownie; płyta ni
         <source>Burn complete</source>
         <translation>Nagrywanie zakończone</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>Płyta w %1 jest płytą wielokrotnego zapisu, która zawiera dane. Wymazać ją i nagrać obraz? Wszystko, co jest na płycie, zostanie utracone.</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>Wymazać płytę?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

@@ -316,6 +316,14 @@ O download está danificado ou incompleto. Baixe a imagem novamente; o disco nã
         <source>Burn complete</source>
         <translation>Gravação concluída</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>O disco em %1 é um disco regravável que contém dados. Apagá-lo e gravar a imagem? Tudo o que está no disco será perdido.</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>Apagar o disco?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

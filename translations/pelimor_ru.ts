@@ -316,6 +316,14 @@ The download is damaged or incomplete. Please download the image again; the disc
         <source>Burn complete</source>
         <translation>Запись завершена</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>Диск в %1 — перезаписываемый диск с данными. Стереть его и записать образ? Всё, что есть на диске, будет потеряно.</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>Стереть диск?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

@@ -316,6 +316,14 @@ The download is damaged or incomplete. Please download the image again; the disc
         <source>Burn complete</source>
         <translation>Запис завершено</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>Диск у %1 — перезаписуваний диск із даними. Стерти його й записати образ? Усе, що є на диску, буде втрачено.</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>Стерти диск?</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

@@ -316,6 +316,14 @@ The download is damaged or incomplete. Please download the image again; the disc
         <source>Burn complete</source>
         <translation>刻录完成</translation>
     </message>
+    <message>
+        <source>The disc in %1 is a rewritable disc that holds data. Erase it and burn the image? Everything on the disc will be lost.</source>
+        <translation>%1 中的光盘是含有数据的可重写光盘。要擦除它并刻录映像吗？光盘上的所有内容都将丢失。</translation>
+    </message>
+    <message>
+        <source>Erase the disc?</source>
+        <translation>要擦除光盘吗？</translation>
+    </message>
 </context>
 <context>
     <name>pelimor::Module1</name>

@@ -99,6 +99,12 @@ private:
     // The status line's text for one progress report.
     void showStatus(const WriteProgress &progress);
     void runBurn(const QString &path, const std::string &recorderId);
+    // One pass from taking the recorder to the burn, after making the disc
+    // reusable as `reuse` says. Returns how the user agreed to reuse a
+    // refused rewritable disc, or MediaReuse::None when the pass is over.
+    MediaReuse burnPass(const QString &path, const std::string &recorderId, MediaReuse reuse);
+    // Yes when the user agrees to lose what the disc in the recorder holds.
+    bool askToErase(DiscRecorder &recorder);
     void stopIfAsked() const;
     // form1_check.cpp: false when the image must not be burned.
     bool checkImage(const QString &path);

@@ -187,6 +187,16 @@ void Form1::stopIfAsked() const
 
 void Form1::runBurn(const QString &path, const std::string &recorderId)
 {
+    // A used rewritable disc the user agrees to reuse is taken from the
+    // start once more, erased or to be overwritten, and checked as any
+    // disc is. It is asked about once per burn.
+    const MediaReuse reuse = burnPass(path, recorderId, MediaReuse::None);
+    if (reuse != MediaReuse::None)
+        burnPass(path, recorderId, reuse);
+}
+
+MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, MediaReuse reuse)
+{
     // Taking the drive and spinning the disc up can take seconds; the
     // service keeps the window alive meanwhile, and the status line says
     // what is happening.
@@ -217,18 +227,24 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     DataWriter &writer = *objDataWriter;
     writer.put_Recorder(*recorder);
     stopIfAsked(); // the user may have closed the window while the drive was being taken
+    if (reuse == MediaReuse::Erase) {
+        writer.EraseMedia();
+        stopIfAsked(); // a blank runs to its end; a stop asked meanwhile still holds
+    } else if (reuse == MediaReuse::Overwrite) {
+        writer.put_ForceOverwrite(true);
+    }
 
     if (!writer.IsRecorderSupported(*recorder)) {
         prompter->MsgBox(this, tr("Recorder not support. Try another CDROM drive."), MsgIcon::Critical,
                          tr("Recorder not supported"));
-        return;
+        return MediaReuse::None;
     }
     if (!writer.IsCurrentMediaSupported(*recorder)) {
         prompter->MsgBox(this,
                          tr("No CD in drive or current media not support. Please insert a blank CD "
                             "and try again."),
                          MsgIcon::Critical, tr("Media not supported"));
-        return;
+        return MediaReuse::None;
     }
     // Blank (2) or blank and appendable (6), compared as whole values. The
     // status is read anew for each comparison and once more for the title
@@ -236,9 +252,15 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     if (writer.CurrentMediaStatus() != MediaStatus::Blank &&
         writer.CurrentMediaStatus() != (MediaStatus::Blank | MediaStatus::Appendable)) {
         const int status = static_cast<int>(writer.CurrentMediaStatus());
+        // Asked while the recorder is still held; the box lets go of it.
+        const MediaReuse canReuse = reuse == MediaReuse::None ? writer.CurrentMediaReuse() : MediaReuse::None;
         prompter->MsgBox(this, tr("Insert a new/blank CD! Please insert a blank CD and try again."), MsgIcon::Critical,
                          tr("Media status - %1").arg(status));
-        return;
+        // Departure from the design, which leaves a used rewritable disc
+        // stuck at the box above: the user may choose to reuse it.
+        if (canReuse == MediaReuse::None || !askToErase(*recorder))
+            return MediaReuse::None;
+        return canReuse;
     }
 
     // The recorder is set a second time on purpose, as the design does: a
@@ -252,7 +274,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     } catch (const ServiceError &error) {
         prompter->MsgBox(this, tr("ISO file '%1' cannot be read: %2").arg(path, QString::fromUtf8(error.what())),
                          MsgIcon::Critical, tr("File not readable"));
-        return;
+        return MediaReuse::None;
     }
 
     // Departure from the design, which ends here without a word: the user
@@ -260,7 +282,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     if (writer.NextWritableAddress() != 0) {
         prompter->MsgBox(this, tr("The disc already holds data. Please insert a blank CD and try again."),
                          MsgIcon::Critical, tr("Media not blank"));
-        return;
+        return MediaReuse::None;
     }
     const std::int64_t neededSectors = stream->size() / sectorSize;
     const std::int64_t freeSectors = writer.FreeSectorsOnMedia();
@@ -271,7 +293,7 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
                             "a larger blank disc and try again.")
                              .arg(needed, available),
                          MsgIcon::Critical, tr("Disc too small"));
-        return;
+        return MediaReuse::None;
     }
 
     // Only for the speed's "x"; a service that cannot tell loses nothing.
@@ -316,6 +338,17 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     if (ejectFailed)
         done += QStringLiteral("\n\n") + tr("The recorder did not eject the disc: please take it out by hand.");
     prompter->MsgBox(this, done, MsgIcon::None, tr("Complete"));
+    return MediaReuse::None;
+}
+
+bool Form1::askToErase(DiscRecorder &recorder)
+{
+    const QString name = QString::fromStdString(recorder.VendorId() + " " + recorder.ProductId()).simplified();
+    return m_platform.prompter->YesNo(this,
+                                      tr("The disc in %1 is a rewritable disc that holds data. Erase it and burn "
+                                         "the image? Everything on the disc will be lost.")
+                                          .arg(name),
+                                      tr("Erase the disc?"));
 }
 
 void Form1::objDataWriter_Update(DataWriter &, const WriteProgress &progress)

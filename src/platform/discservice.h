@@ -79,6 +79,13 @@ inline constexpr std::int64_t sectorSize = 2048;
 // The family of the disc in the recorder. Drive speeds are told in "x",
 // and 1x is a different rate on each family.
 enum class MediaKind { Unknown, CD, DVD, BD };
+// What makes a used rewritable disc take an image, once the user has
+// agreed that what it holds may go.
+enum class MediaReuse : int {
+    None,      // not a rewritable disc that holds data (write-once, blank, no disc)
+    Erase,     // blanked first: CD-RW, sequential DVD-RW (EraseMedia)
+    Overwrite, // written over in place: DVD+RW, formatted DVD-RW, DVD-RAM, BD-RE (put_ForceOverwrite)
+};
 
 struct WriteProgress {
     WriteAction CurrentAction = WriteAction::ValidatingMedia;
@@ -140,6 +147,18 @@ public:
     // ServiceError. Called from an event handled during Write; does nothing
     // when no Write runs.
     virtual void CancelWrite() = 0;
+
+    // A used rewritable disc: how it could take the image. Asked while the
+    // recorder is held, before the refusal is shown.
+    virtual MediaReuse CurrentMediaReuse() { return MediaReuse::None; }
+    // Blanks the disc quickly (its data becomes unreadable), blocking as
+    // Write does and raising Update with FormattingMedia meanwhile. A
+    // blank cannot be stopped halfway: CancelWrite makes it throw once it
+    // has ended. Throws ServiceError when the disc was not blanked.
+    virtual void EraseMedia() { throw ServiceError("this computer's disc-burning service cannot erase discs"); }
+    // From now on an overwritable disc that holds data counts as blank
+    // for the media checks and Write: the user agreed to lose it.
+    virtual void put_ForceOverwrite(bool force) { (void)force; }
 
     void put_UpdateHandler(UpdateHandler handler) { m_update = std::move(handler); }
 

@@ -2,7 +2,10 @@
 # The emulated drive's controls inside the drive-test guest: tgt's MMC unit
 # is the drive, its backing file the disc (an empty file is a blank DVD+R).
 #   target.sh start        start tgtd and offer the drive, holding an empty disc
-#   target.sh insert FILE  put FILE in as the disc and close the tray
+#   target.sh insert FILE [MEDIUM]
+#                          put FILE in as the disc and close the tray; MEDIUM
+#                          is dvd+r (the default), cd-r, cd-rw or dvd+rw, kept
+#                          in FILE.medium where tgt reads it
 #   target.sh open         open the tray: no disc
 #   target.sh tray         print "open" or "closed"
 #   target.sh disc         print the disc's file
@@ -31,6 +34,11 @@ start)
     ;;
 insert)
     lun online=0
+    if [ $# -gt 2 ]; then
+        echo "$3" >"$2.medium"
+    else
+        rm -f "$2.medium"
+    fi
     lun "path=$2"
     lun online=1
     ;;
@@ -60,7 +68,7 @@ revive)
     fi
     ;;
 *)
-    echo "usage: $0 start|insert FILE|open|tray|disc|cramped MB|kill|revive" >&2
+    echo "usage: $0 start|insert FILE [MEDIUM]|open|tray|disc|cramped MB|kill|revive" >&2
     exit 2
     ;;
 esac

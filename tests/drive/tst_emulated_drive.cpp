@@ -15,6 +15,7 @@
 #include "drive_controls.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/picturebox.h"
+#include "media_rows.h"
 #include "platform/linux/libburn_disc_service.h"
 #include "second_copy.h"
 #include "testsupport.h"
@@ -107,6 +108,8 @@ private slots:
     // The second copy's side of the row above; skips unless that row
     // started this program as its second copy.
     void secondCopy();
+    void media_data();
+    void media();
 
     void init() { targetErrors.clear(); }
 
@@ -349,6 +352,19 @@ void TestEmulatedDrive::secondCopy()
     if (env("PELIMOR_SECOND_COPY").isEmpty())
         QSKIP("started by secondCopyOnTheDriveWhileTheFirstWrites only");
     actAsTheSecondCopy();
+}
+
+void TestEmulatedDrive::media_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < mediaCases().size(); ++i)
+        QTest::newRow(mediaCases()[i].name) << int(i);
+}
+
+void TestEmulatedDrive::media()
+{
+    QFETCH(int, index);
+    checkMediaCase(mediaCases()[std::size_t(index)]);
 }
 
 QTEST_MAIN(TestEmulatedDrive)

@@ -85,7 +85,33 @@ public:
         const int status = r.mediaStatus.front();
         if (r.mediaStatus.size() > 1)
             r.mediaStatus.pop_front();
+        if (m_forceOverwrite && r.reuse == MediaReuse::Overwrite)
+            return MediaStatus::Blank;
         return static_cast<MediaStatus>(status);
+    }
+    MediaReuse CurrentMediaReuse() override { return current("CurrentMediaReuse").reuse; }
+    void put_ForceOverwrite(bool force) override
+    {
+        m_s.record("put_ForceOverwrite");
+        m_forceOverwrite = force;
+    }
+    // A blank of a few steps; it runs to its end whatever is asked.
+    void EraseMedia() override
+    {
+        auto &r = current("EraseMedia");
+        if (r.reuse != MediaReuse::Erase)
+            throw ServiceError("the disc cannot be erased");
+        m_cancelled = false;
+        for (int second = 0; second <= 3; ++second) {
+            const WriteProgress progress{WriteAction::FormattingMedia, second, 3, 0, 0, 0};
+            raiseUpdate(progress);
+            QCoreApplication::processEvents();
+            if (m_s.duringWrite)
+                m_s.duringWrite(progress);
+        }
+        r.mediaStatus = {static_cast<int>(MediaStatus::Blank)};
+        r.reuse = MediaReuse::None;
+        throwIfCancelled();
     }
     int NextWritableAddress() override { return current("NextWritableAddress").nextWritableAddress; }
     void put_ClientName(const std::string &name) override
@@ -184,6 +210,7 @@ private:
     SimRecorder *m_recorder = nullptr;
     bool m_succeeded = false;
     bool m_cancelled = false;
+    bool m_forceOverwrite = false;
 };
 
 } // namespace

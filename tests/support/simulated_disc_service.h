@@ -32,6 +32,9 @@ struct SimulatedRecorder {
     int nextWritableAddress = 0;
     std::int64_t freeSectors = 359'844; // an empty 700 MB CD-R
     MediaKind mediaKind = MediaKind::CD;
+    // A used rewritable disc: EraseMedia makes it blank, put_ForceOverwrite
+    // lets it pass as blank.
+    MediaReuse reuse = MediaReuse::None;
     // Failures of this recorder only: call name -> reason.
     std::map<std::string, std::string> failures;
 };
@@ -57,8 +60,8 @@ public:
     // as a writer does when the disc must be put back for verification.
     std::string mediaRequest;
     bool keepWrittenBytes = false;
-    // Runs inside Write after every progress event, with the event loop
-    // alive: lets a test look at (or poke) the windows mid-burn.
+    // Runs inside Write and EraseMedia after every progress event, with the
+    // event loop alive: lets a test look at (or poke) the windows mid-burn.
     std::function<void(const WriteProgress &)> duringWrite;
     // Runs as each call is made, before it answers (a test may keep the
     // event loop turning there to play a slow service).

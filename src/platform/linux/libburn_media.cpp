@@ -115,7 +115,7 @@ std::unique_ptr<MediaProbe> driveProbe(burn::burn_drive *drive)
     return std::make_unique<DriveProbe>(drive);
 }
 
-MediaState assessMedia(MediaProbe &probe)
+MediaState assessMedia(MediaProbe &probe, bool overwriteAllowed)
 {
     MediaState state;
     const auto status = probe.discStatus();
@@ -144,9 +144,26 @@ MediaState assessMedia(MediaProbe &probe)
         state.needsFormatting = profile != dvdPlusRw;
         return state;
     }
-    if (!startReadsBlank(probe))
+    if (!overwriteAllowed && !startReadsBlank(probe))
         state.status = MediaStatus::NonEmptySession;
     return state;
+}
+
+MediaReuse mediaReuse(MediaProbe &probe)
+{
+    const MediaState state = assessMedia(probe);
+    if (!state.supported)
+        return MediaReuse::None;
+    switch (probe.discStatus()) {
+    case burn::BURN_DISC_FULL:
+    case burn::BURN_DISC_APPENDABLE:
+        // libburn blanks what the drive calls erasable.
+        return probe.erasable() ? MediaReuse::Erase : MediaReuse::None;
+    case burn::BURN_DISC_BLANK:
+        return state.status == MediaStatus::NonEmptySession ? MediaReuse::Overwrite : MediaReuse::None;
+    default:
+        return MediaReuse::None;
+    }
 }
 
 std::int64_t reservedSectors(std::int64_t sectors, int profile)
@@ -201,7 +218,7 @@ bool isCurrentMediaSupported(const Target &target)
     return assessMedia(*driveProbe(drive)).supported;
 }
 
-MediaStatus currentMediaStatus(const Target &target)
+MediaStatus currentMediaStatus(const Target &target, bool overwriteAllowed)
 {
     burn::burn_drive *drive = driveOf(target);
     if (!drive)
@@ -216,7 +233,15 @@ MediaStatus currentMediaStatus(const Target &target)
             return MediaStatus::Unsupported;
         }
     }
-    return assessMedia(*driveProbe(drive)).status;
+    return assessMedia(*driveProbe(drive), overwriteAllowed).status;
+}
+
+MediaReuse mediaReuse(const Target &target)
+{
+    burn::burn_drive *drive = driveOf(target);
+    if (!drive || target.isVirtual)
+        return MediaReuse::None;
+    return mediaReuse(*driveProbe(drive));
 }
 
 bool needsFormatting(const Target &target)

@@ -9,7 +9,8 @@
 // Rewritable discs that are written in place (DVD+RW, formatted DVD-RW,
 // DVD-RAM, BD-RE) are "blank" to libburn whatever they hold. Here such a
 // disc is blank only when its first 64 KiB read back as zeros; anything
-// else is a used disc and is refused.
+// else is a used disc and is refused, unless the user agreed to overwrite
+// it.
 #pragma once
 
 #include "platform/discservice.h"
@@ -71,7 +72,12 @@ struct MediaState {
     // BD-RE or DVD-RAM; a fresh DVD+RW libburn formats by itself).
     bool needsFormatting = false;
 };
-MediaState assessMedia(MediaProbe &probe);
+// With `overwriteAllowed` (the user agreed to lose what it holds) an
+// overwritable disc is blank whatever it holds.
+MediaState assessMedia(MediaProbe &probe, bool overwriteAllowed = false);
+// A used rewritable disc: blanked first (CD-RW, sequential DVD-RW) or
+// written over (DVD+RW, ...); None for every other disc.
+MediaReuse mediaReuse(MediaProbe &probe);
 
 // The sectors libburn reserves for a track of `sectors` on a disc of this
 // profile: DVD+R rounds up to 16, BD-R to 32.
@@ -90,7 +96,8 @@ bool canWriteRecordableMedia(const std::vector<int> &profiles);
 // tray; a burn closes an open tray before it looks at the disc.
 void closeOpenTray(const Target &target);
 bool isCurrentMediaSupported(const Target &target);
-MediaStatus currentMediaStatus(const Target &target);
+MediaStatus currentMediaStatus(const Target &target, bool overwriteAllowed = false);
+MediaReuse mediaReuse(const Target &target);
 bool needsFormatting(const Target &target);
 int nextWritableAddress(const Target &target);
 std::int64_t freeSectors(const Target &target);

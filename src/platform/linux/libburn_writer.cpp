@@ -1,5 +1,6 @@
 #include "platform/linux/libburn_writer.h"
 
+#include "platform/linux/libburn_erase.h"
 #include "platform/linux/libburn_event_pump.h"
 #include "platform/linux/libburn_library.h"
 #include "platform/linux/libburn_progress.h"
@@ -104,7 +105,8 @@ private:
     {
         if (m_target.isVirtual)
             return;
-        if (const MediaStatus status = currentMediaStatus(m_target); status != MediaStatus::Blank)
+        if (const MediaStatus status = currentMediaStatus(m_target, m_options.forceOverwrite);
+            status != MediaStatus::Blank)
             throw ServiceError("the disc in the recorder is not blank (media status " +
                                std::to_string(static_cast<int>(status)) + "); it was left unchanged");
     }
@@ -277,7 +279,39 @@ Target Writer::boundTarget() const
 
 MediaStatus Writer::CurrentMediaStatus()
 {
-    return currentMediaStatus(boundTarget());
+    return currentMediaStatus(boundTarget(), m_options.forceOverwrite);
+}
+
+MediaReuse Writer::CurrentMediaReuse()
+{
+    return mediaReuse(boundTarget());
+}
+
+void Writer::EraseMedia()
+{
+    if (m_run)
+        throw ServiceError("a burn is already running");
+    const Target target = boundTarget();
+    if (mediaReuse(target) != MediaReuse::Erase)
+        throw ServiceError("the disc in the recorder is not a rewritable disc that can be erased");
+    auto run = std::make_shared<Run>();
+    m_run = run;
+    const auto awake = acquireSleepLock("Erasing a disc");
+    try {
+        eraseDisc(target.drive, [this, run](const WriteProgress &progress) {
+            if (!run->abandoned)
+                raiseUpdate(progress);
+        });
+    } catch (...) {
+        if (!run->abandoned)
+            m_run.reset();
+        throw;
+    }
+    if (run->abandoned)
+        throw ServiceError("the erase was abandoned");
+    m_run.reset();
+    if (run->stopped)
+        throw ServiceError("the burn was stopped after the disc had been erased");
 }
 
 int Writer::NextWritableAddress()

@@ -23,6 +23,8 @@ struct WriterOptions {
     // Sees the read-back data before it is compared (tests use it to play
     // a disc that reads back wrong).
     ReadBackFilter readBackFilter;
+    // An overwritable disc that holds data is written over (the user agreed).
+    bool forceOverwrite = false;
 };
 
 class Writer : public DataWriter {
@@ -45,6 +47,9 @@ public:
     bool LastWriteSucceeded() const override { return m_succeeded; }
     bool LastWriteVerified() const override { return m_succeeded && m_options.verify; }
     void CancelWrite() override;
+    MediaReuse CurrentMediaReuse() override;
+    void EraseMedia() override;
+    void put_ForceOverwrite(bool force) override { m_options.forceOverwrite = force; }
 
     struct Run;
 

@@ -5,6 +5,7 @@ set(PELIMOR_BACKEND_SOURCES
   ${_dir}/digest_libcrypto.cpp
   ${_dir}/libburn_disc_service.cpp ${_dir}/libburn_disc_service.h
   ${_dir}/libburn_drive.cpp ${_dir}/libburn_drive.h
+  ${_dir}/libburn_erase.cpp ${_dir}/libburn_erase.h
   ${_dir}/libburn_event_pump.cpp ${_dir}/libburn_event_pump.h
   ${_dir}/libburn_image_source.cpp ${_dir}/libburn_image_source.h
   ${_dir}/libburn_library.cpp ${_dir}/libburn_library.h
