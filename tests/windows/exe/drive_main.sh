@@ -13,9 +13,7 @@ step=$SECONDS
 browsed=0
 mark
 program_args=()
-# Half a minute of writing: long enough that a window frozen inside Write
-# would be marked "Not Responding" (after 5 s) and show no progress at all.
-start_program env "${standin[@]}" PELIMOR_STANDIN_BURN_MS=30000 ${PELIMOR_WINE_FAULT:+PELIMOR_STANDIN_FAULT=$PELIMOR_WINE_FAULT}
+start_program env "${standin[@]}" PELIMOR_STANDIN_BURN_MS=8000 ${PELIMOR_WINE_FAULT:+PELIMOR_STANDIN_FAULT=$PELIMOR_WINE_FAULT}
 if ! wait_shown "$caption" 90; then
     fail "stand-in: no main window \"$caption\""
     return 0
