@@ -1,5 +1,5 @@
 // Stand-ins for the IMAPI2 objects, which Wine does not have: a disc master,
-// a recorder and a data writer with its event source, registered in this
+// a recorder, a data writer and an eraser with their event sources, registered in this
 // process under the real class identifiers so the backend creates them just
 // as it creates the service's own. They live on the test's stack; Release
 // never deletes them.
@@ -228,7 +228,12 @@ struct Format final : public IDiscFormat2Data,
     FAKE_UNUSED(get_CurrentRotationTypeIsPureCAV(VARIANT_BOOL *))
     FAKE_UNUSED(get_SupportedWriteSpeeds(SAFEARRAY **))
     FAKE_UNUSED(get_SupportedWriteSpeedDescriptors(SAFEARRAY **))
-    FAKE_UNUSED(put_ForceOverwrite(VARIANT_BOOL))
+    bool forceOverwrite = false;
+    HRESULT STDMETHODCALLTYPE put_ForceOverwrite(VARIANT_BOOL value) override
+    {
+        forceOverwrite = value != VARIANT_FALSE;
+        return S_OK;
+    }
     FAKE_UNUSED(get_ForceOverwrite(VARIANT_BOOL *))
     FAKE_UNUSED(get_MultisessionInterfaces(SAFEARRAY **))
     HRESULT STDMETHODCALLTYPE Write(IStream *data) override;
@@ -248,6 +253,55 @@ struct Format final : public IDiscFormat2Data,
     // IBurnVerification
     HRESULT STDMETHODCALLTYPE put_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_LEVEL value) override;
     FAKE_UNUSED(get_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_LEVEL *))
+};
+
+// The eraser with its event source. EraseMedia blocks its caller as Write
+// does and runs `during` on a thread of its own, where a test raises its
+// events; a successful blank then runs `erased`, which makes the disc blank
+// in whatever world the stand-in lives. Quick unless FullErase is set, as
+// IMAPI2's eraser.
+struct Eraser final : public IDiscFormat2Erase, public IConnectionPointContainer, public IConnectionPoint {
+    FAKE_UNKNOWN
+    bool mediaSupported = true;
+    IDiscRecorder2 *recorder = nullptr;
+    bool fullErase = false;
+    std::wstring clientName;
+    HRESULT eraseResult = S_OK;
+    std::function<void(Eraser &)> during;
+    std::function<void()> erased;
+    int erases = 0;
+    DWORD eraseCaller = 0, eraseThread = 0;
+    IDispatch *sink = nullptr;
+    int advised = 0, unadvised = 0;
+
+    void *find(REFIID iid);
+    // Raises one Update through Invoke, with the eraser and both times.
+    HRESULT raise(LONG elapsed, LONG total);
+    HRESULT eraseOnServiceThread();
+
+    FAKE_DISPATCH_STUBS
+    HRESULT STDMETHODCALLTYPE IsRecorderSupported(IDiscRecorder2 *r, VARIANT_BOOL *v) override;
+    HRESULT STDMETHODCALLTYPE IsCurrentMediaSupported(IDiscRecorder2 *r, VARIANT_BOOL *v) override;
+    FAKE_UNUSED(get_MediaPhysicallyBlank(VARIANT_BOOL *))
+    FAKE_UNUSED(get_MediaHeuristicallyBlank(VARIANT_BOOL *))
+    FAKE_UNUSED(get_SupportedMediaTypes(SAFEARRAY **))
+    HRESULT STDMETHODCALLTYPE put_Recorder(IDiscRecorder2 *value) override;
+    FAKE_UNUSED(get_Recorder(IDiscRecorder2 **))
+    HRESULT STDMETHODCALLTYPE put_FullErase(VARIANT_BOOL value) override;
+    FAKE_UNUSED(get_FullErase(VARIANT_BOOL *))
+    FAKE_UNUSED(get_CurrentPhysicalMediaType(IMAPI_MEDIA_PHYSICAL_TYPE *))
+    HRESULT STDMETHODCALLTYPE put_ClientName(BSTR value) override;
+    FAKE_UNUSED(get_ClientName(BSTR *))
+    HRESULT STDMETHODCALLTYPE EraseMedia() override;
+    // IConnectionPointContainer
+    FAKE_UNUSED(EnumConnectionPoints(IEnumConnectionPoints **))
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint **point) override;
+    // IConnectionPoint
+    FAKE_UNUSED(GetConnectionInterface(IID *))
+    FAKE_UNUSED(GetConnectionPointContainer(IConnectionPointContainer **))
+    HRESULT STDMETHODCALLTYPE Advise(IUnknown *sink, DWORD *cookie) override;
+    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
+    FAKE_UNUSED(EnumConnections(IEnumConnections **))
 };
 
 // Makes CoCreateInstance of one class identifier hand out the given object,

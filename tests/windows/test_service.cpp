@@ -183,6 +183,16 @@ TEST_CASE("service: declared methods sit in the vtable slots of the published me
     CHECK_EQ(slotOf([&] { format->Write(nullptr); }), 41);
     CHECK_EQ(slotOf([&] { format->SetWriteSpeed(0, VARIANT_FALSE); }), 43);
 
+    CHECK_EQ(slotOf([&] { format->put_ForceOverwrite(VARIANT_TRUE); }), 38);
+
+    auto *eraser = slotProbe<IDiscFormat2Erase>(object);
+    CHECK_EQ(slotOf([&] { eraser->IsCurrentMediaSupported(nullptr, nullptr); }), 8);
+    CHECK_EQ(slotOf([&] { eraser->put_Recorder(nullptr); }), 12);
+    CHECK_EQ(slotOf([&] { eraser->put_FullErase(VARIANT_FALSE); }), 14);
+    CHECK_EQ(slotOf([&] { eraser->put_ClientName(nullptr); }), 17);
+    CHECK_EQ(slotOf([&] { eraser->EraseMedia(); }), 19);
+    CHECK_EQ(slotOf([&] { slotProbe<DDiscFormat2EraseEvents>(object)->Update(nullptr, 0, 0); }), 7);
+
     auto *args = slotProbe<IDiscFormat2DataEventArgs>(object);
     CHECK_EQ(slotOf([&] { args->get_StartLba(nullptr); }), 7);
     CHECK_EQ(slotOf([&] { args->get_SectorCount(nullptr); }), 8);
@@ -256,47 +266,72 @@ TEST_CASE("service: IMAPI2's media bits reach the windows as blank (2, 6) only f
                                             static_cast<IDiscRecorder2 *>(&recorder));
     const fakes::Registration formatClass(pelimor::imapi2::clsidDiscFormat2Data,
                                           static_cast<IDiscFormat2Data *>(&format));
-    REQUIRE(recorderClass.ok() && formatClass.ok());
+    fakes::Eraser eraser;
+    const fakes::Registration eraserClass(pelimor::imapi2::clsidDiscFormat2Erase,
+                                          static_cast<IDiscFormat2Erase *>(&eraser));
+    REQUIRE(recorderClass.ok() && formatClass.ok() && eraserClass.ok());
     pelimor::Imapi2DiscService service;
     auto discRecorder = service.CreateDiscRecorder();
     discRecorder->InitializeDiscRecorder("rec0");
     auto writer = service.CreateDataWriter();
     writer->put_Recorder(*discRecorder);
 
+    using Reuse = pelimor::MediaReuse;
+    constexpr int cdR = 2, cdRw = 3, dvdPlusRw = 7, dvdDashRw = 10, bdRe = 19;
     struct Row {
         const char *disc;
         LONG bits;
         bool physicallyBlank;
         int becomingReady;
         int seen;
+        int type;    // IMAPI_MEDIA_PHYSICAL_TYPE
+        Reuse reuse; // offered once the disc is refused
     };
     const Row rows[] = {
-        {"blank CD-R", 0x2, true, 0, 2},
-        {"blank CD-R, appendable", 0x6, true, 0, 6},
-        {"blank, one session only", 0xA, true, 0, 2},
-        {"blank, just loaded", 0x6, true, 2, 6},
-        {"blank DVD+RW", 0x3, true, 0, 2},
-        {"used DVD+RW, zeros at both ends", 0x3, false, 0, 0x1000},
-        {"used BD-RE", 0x1, false, 0, 0x1000},
-        {"CD-R with data, open", 0x4, false, 0, 4},
-        {"closed disc", 0x4000, false, 0, 0x4000},
-        {"write-protected BD-RE", 0x2001, true, 0, 0x2000},
+        {"blank CD-R", 0x2, true, 0, 2, cdR, Reuse::None},
+        {"blank CD-R, appendable", 0x6, true, 0, 6, cdR, Reuse::None},
+        {"blank, one session only", 0xA, true, 0, 2, cdR, Reuse::None},
+        {"blank, just loaded", 0x6, true, 2, 6, cdR, Reuse::None},
+        {"blank DVD+RW", 0x3, true, 0, 2, dvdPlusRw, Reuse::None},
+        {"used DVD+RW, zeros at both ends", 0x3, false, 0, 0x1000, dvdPlusRw, Reuse::Overwrite},
+        {"used BD-RE", 0x1, false, 0, 0x1000, bdRe, Reuse::Overwrite},
+        {"CD-R with data, open", 0x4, false, 0, 4, cdR, Reuse::None},
+        {"closed disc", 0x4000, false, 0, 0x4000, cdR, Reuse::None},
+        {"write-protected BD-RE", 0x2001, true, 0, 0x2000, bdRe, Reuse::None},
+        {"closed CD-RW", 0x4000, false, 0, 0x4000, cdRw, Reuse::Erase},
+        {"DVD-RW with an open session", 0x1004, false, 0, 0x1004, dvdDashRw, Reuse::Erase},
+        {"damaged CD-RW", 0x4400, false, 0, 0x4400, cdRw, Reuse::None},
     };
     for (const Row &row : rows) {
         format.mediaStatus = row.bits;
         format.physicallyBlank = row.physicallyBlank;
         format.heuristicallyBlank = true; // IMAPI2's guess alone proves nothing
         format.becomingReady = row.becomingReady;
+        format.physicalType = row.type;
         int seen = -1;
+        Reuse reuse = Reuse::None;
         try {
             seen = static_cast<int>(writer->CurrentMediaStatus());
+            reuse = writer->CurrentMediaReuse();
         } catch (const pelimor::ServiceError &error) {
             wintest::note(error.what());
         }
-        if (seen != row.seen)
+        if (seen != row.seen || reuse != row.reuse)
             wintest::recordFailure(__FILE__, __LINE__,
-                                   std::string(row.disc) + ": " + wintest::describeMismatch(seen, row.seen));
+                                   std::string(row.disc) + ": " + wintest::describeMismatch(seen, row.seen) +
+                                       ", reuse " + wintest::describeMismatch(int(reuse), int(row.reuse)));
     }
+    // A CD-RW this recorder's eraser refuses is not offered for a blank.
+    format.mediaStatus = 0x4000;
+    format.physicalType = cdRw;
+    eraser.mediaSupported = false;
+    CHECK(writer->CurrentMediaReuse() == Reuse::None);
+    // A used DVD+RW the user agreed to lose counts as blank.
+    format.mediaStatus = 0x1;
+    format.physicallyBlank = false;
+    writer->put_ForceOverwrite(true);
+    CHECK_EQ(static_cast<int>(writer->CurrentMediaStatus()), 2);
+    CHECK(format.forceOverwrite);
     // Rewritable discs offer their whole capacity whether used or not: the
     // free space is no test of blankness.
     CHECK_EQ(writer->NextWritableAddress(), 0);

@@ -1,6 +1,7 @@
 // The data writer's Write: the burn off the window's thread, progress and
 // stop through Update, verification, sleep inhibition, logoff refusal, and
-// failures that must not end as "complete".
+// failures that must not end as "complete"; the blank and the overwrite
+// of a used rewritable disc.
 #include "check.h"
 #include "imapi2_fakes.h"
 #include "winfiles.h"
@@ -23,6 +24,8 @@ struct Rig {
     fakes::Recorder recorder;
     fakes::Registration formatClass{pelimor::imapi2::clsidDiscFormat2Data, static_cast<IDiscFormat2Data *>(&format)};
     fakes::Registration recorderClass{pelimor::imapi2::clsidDiscRecorder2, static_cast<IDiscRecorder2 *>(&recorder)};
+    fakes::Eraser eraser;
+    fakes::Registration eraserClass{pelimor::imapi2::clsidDiscFormat2Erase, static_cast<IDiscFormat2Erase *>(&eraser)};
     std::unique_ptr<pelimor::Imapi2DiscRecorder> discRecorder;
     std::unique_ptr<pelimor::Imapi2DataWriter> writer;
     std::vector<pelimor::WriteProgress> events;
@@ -46,11 +49,15 @@ struct Rig {
         });
         writer->put_Recorder(*discRecorder);
     }
-    bool ok() const { return formatClass.ok() && recorderClass.ok(); }
+    bool ok() const { return formatClass.ok() && recorderClass.ok() && eraserClass.ok(); }
     std::string burnError(pelimor::ImageStream &stream)
     {
+        return errorOf([&] { writer->Write(stream); });
+    }
+    static std::string errorOf(const std::function<void()> &call)
+    {
         try {
-            writer->Write(stream);
+            call();
         } catch (const pelimor::ServiceError &error) {
             return error.what();
         }
@@ -323,4 +330,65 @@ TEST_CASE("writer: failures of the service and early stops end as readable error
         refused = true;
     }
     CHECK(refused);
+}
+
+TEST_CASE("writer: a used CD-RW is blanked quickly off the window's thread; a used DVD+RW is written over")
+{
+    Rig rig;
+    REQUIRE(rig.ok());
+    const DWORD uiThread = GetCurrentThreadId();
+    HWND top = createTopWindow();
+    REQUIRE(top);
+    rig.eraser.fullErase = true; // whatever it was, the blank is the quick one
+    int blanked = 0;
+    rig.eraser.erased = [&] { ++blanked; };
+    bool mcnOffDuringErase = false;
+    HRESULT stillReporting = E_FAIL;
+    LRESULT pingAnswer = -1, logoffAnswer = -1;
+    rig.eraser.during = [&](fakes::Eraser &e) {
+        mcnOffDuringErase = rig.recorder.mcnDisabled;
+        e.raise(0, 60);
+        pingAnswer = answerWithin2s(top, WM_NULL, 0);
+        logoffAnswer = answerWithin2s(top, WM_QUERYENDSESSION, ENDSESSION_LOGOFF);
+        stillReporting = e.raise(30, 60);
+    };
+    // A stop asked during the blank changes nothing: it cannot be undone
+    // halfway, and the window stops after it.
+    rig.onUpdate = [&](const pelimor::WriteProgress &) { rig.writer->CancelWrite(); };
+    rig.writer->put_ClientName("ISOTest1");
+    CHECK_EQ(rig.errorOf([&] { rig.writer->EraseMedia(); }), std::string());
+    CHECK_EQ(blanked, 1);
+    CHECK(!rig.eraser.fullErase);
+    CHECK(rig.eraser.recorder != nullptr);
+    CHECK(rig.eraser.clientName == L"ISOTest1");
+    CHECK(rig.eraser.eraseCaller != 0 && rig.eraser.eraseCaller != uiThread);
+    CHECK(mcnOffDuringErase);
+    CHECK(!rig.recorder.mcnDisabled);
+    CHECK_EQ(pingAnswer, LRESULT{0});
+    CHECK_EQ(logoffAnswer, LRESULT{FALSE});
+    CHECK_EQ(stillReporting, S_OK);
+    CHECK_EQ(rig.eraser.unadvised, 1);
+    REQUIRE(rig.events.size() == 2);
+    CHECK_EQ(static_cast<int>(rig.events[1].CurrentAction), 1); // "Formatting media"
+    CHECK_EQ(rig.events[1].ElapsedTime, 30);
+    CHECK_EQ(rig.events[1].TotalTime, 60);
+    for (DWORD thread : rig.threads)
+        CHECK_EQ(thread, uiThread);
+    DestroyWindow(top);
+
+    // A failed blank is an error in words, never a blank disc.
+    rig.eraser.eraseResult = static_cast<HRESULT>(0x80AA0905L);
+    CHECK_EQ(rig.errorOf([&] { rig.writer->EraseMedia(); }),
+             std::string("The disc could not be erased: the recorder failed to erase the disc (0x80AA0905)"));
+    CHECK_EQ(blanked, 1);
+
+    // The overwrite is set on the burn's own writer, not only on the
+    // window's, so IMAPI2 writes the disc from its start.
+    wintest::TempFile file(L"pelimor-overwrite.iso");
+    REQUIRE(file.write(wintest::pattern(64 * 1024, 5)));
+    pelimor::FileImageStream image(file.utf8());
+    rig.writer->put_ForceOverwrite(true);
+    rig.format.forceOverwrite = false;
+    CHECK_EQ(rig.burnError(image), std::string());
+    CHECK(rig.format.forceOverwrite);
 }

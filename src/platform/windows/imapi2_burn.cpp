@@ -20,18 +20,18 @@ template <typename T> ComPtr<T> create(const CLSID &clsid, const IID &iid, const
     return object;
 }
 
-// Connects the progress sink to the writer's event source for one Write.
+// Connects the progress sink to the writer's or eraser's event source for
+// one job.
 class EventConnection {
 public:
-    EventConnection(IDiscFormat2Data *format, DataEventSink *sink) : m_sink(sink)
+    EventConnection(IUnknown *source, const IID &events, ProgressSink *sink) : m_sink(sink)
     {
         ComPtr<IConnectionPointContainer> container;
-        check(format->QueryInterface(IID_IConnectionPointContainer, container.putVoid()),
-              "The writer's progress reports could not be received");
-        check(container->FindConnectionPoint(iidDiscFormat2DataEvents, m_point.put()),
-              "The writer's progress reports could not be received");
+        check(source->QueryInterface(IID_IConnectionPointContainer, container.putVoid()),
+              "The progress reports could not be received");
+        check(container->FindConnectionPoint(events, m_point.put()), "The progress reports could not be received");
         check(m_point->Advise(static_cast<DDiscFormat2DataEvents *>(sink), &m_cookie),
-              "The writer's progress reports could not be received");
+              "The progress reports could not be received");
     }
     EventConnection(const EventConnection &) = delete;
     EventConnection &operator=(const EventConnection &) = delete;
@@ -43,7 +43,7 @@ public:
     }
 
 private:
-    DataEventSink *m_sink;
+    ProgressSink *m_sink;
     ComPtr<IConnectionPoint> m_point;
     DWORD m_cookie = 0;
 };
@@ -108,33 +108,14 @@ void BurnThread::run()
     const HRESULT apartment = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     try {
         check(apartment, "The burn could not be started");
-        auto format = create<IDiscFormat2Data>(clsidDiscFormat2Data, iidDiscFormat2Data,
-                                               "The disc writer object could not be created");
         auto recorder = create<IDiscRecorder2>(clsidDiscRecorder2, iidDiscRecorder2,
                                                "The disc recorder object could not be created");
         const win::Bstr id(m_order.recorderId);
         check(recorder->InitializeDiscRecorder(id.get()), "The recorder could not be opened");
-        check(format->put_Recorder(recorder.get()), "The recorder could not be chosen for the burn");
-        const win::Bstr client(m_order.clientName);
-        check(format->put_ClientName(client.get()), "The client name could not be set");
-        // Read the disc back and compare it with the image after writing, so
-        // a "complete" message means the disc holds the image (action 7).
-        ComPtr<IBurnVerification> verification;
-        if (SUCCEEDED(format->QueryInterface(iidBurnVerification, verification.putVoid())) && verification) {
-            check(verification->put_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_FULL),
-                  "Verification after the burn could not be switched on");
-            m_outcome.verified = true;
-        }
-        // IMAPI2 leaves a disc open for more sessions unless told; an image
-        // burner's disc is finished, as every other player expects it.
-        check(format->put_ForceMediaToBeClosed(VARIANT_TRUE), "The disc could not be set to be closed after the burn");
-
-        auto sink = ComPtr<DataEventSink>::adopt(DataEventSink::create(m_order.deliver, m_order.stop));
-        const MediaChangeNotificationsOff quiet(recorder.get());
-        {
-            const EventConnection events(format.get(), sink.get());
-            m_outcome.writeResult = format->Write(m_order.image);
-        }
+        if (m_order.job == BurnOrder::Job::Erase)
+            erase(recorder.get());
+        else
+            write(recorder.get());
         if (heldByAnother(m_outcome.writeResult)) {
             win::Bstr owner;
             if (SUCCEEDED(recorder->get_ExclusiveAccessOwner(owner.put())))
@@ -145,6 +126,53 @@ void BurnThread::run()
     }
     if (SUCCEEDED(apartment))
         CoUninitialize();
+}
+
+void BurnThread::write(IDiscRecorder2 *recorder)
+{
+    auto format = create<IDiscFormat2Data>(clsidDiscFormat2Data, iidDiscFormat2Data,
+                                           "The disc writer object could not be created");
+    check(format->put_Recorder(recorder), "The recorder could not be chosen for the burn");
+    const win::Bstr client(m_order.clientName);
+    check(format->put_ClientName(client.get()), "The client name could not be set");
+    // Read the disc back and compare it with the image after writing, so
+    // a "complete" message means the disc holds the image (action 7).
+    ComPtr<IBurnVerification> verification;
+    if (SUCCEEDED(format->QueryInterface(iidBurnVerification, verification.putVoid())) && verification) {
+        check(verification->put_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_FULL),
+              "Verification after the burn could not be switched on");
+        m_outcome.verified = true;
+    }
+    // IMAPI2 leaves a disc open for more sessions unless told; an image
+    // burner's disc is finished, as every other player expects it.
+    check(format->put_ForceMediaToBeClosed(VARIANT_TRUE), "The disc could not be set to be closed after the burn");
+    // Without it IMAPI2 would add the image behind the file system it
+    // finds on a used DVD+RW instead of writing the disc from its start.
+    if (m_order.forceOverwrite)
+        check(format->put_ForceOverwrite(VARIANT_TRUE), "The disc could not be set to be written over");
+
+    auto sink = ComPtr<ProgressSink>::adopt(ProgressSink::create(m_order.deliver, m_order.stop));
+    const MediaChangeNotificationsOff quiet(recorder);
+    const EventConnection events(format.get(), iidDiscFormat2DataEvents, sink.get());
+    m_outcome.writeResult = format->Write(m_order.image);
+}
+
+void BurnThread::erase(IDiscRecorder2 *recorder)
+{
+    auto eraser = create<IDiscFormat2Erase>(clsidDiscFormat2Erase, iidDiscFormat2Erase,
+                                            "The disc eraser object could not be created");
+    check(eraser->put_Recorder(recorder), "The recorder could not be chosen for the erase");
+    const win::Bstr client(m_order.clientName);
+    check(eraser->put_ClientName(client.get()), "The client name could not be set");
+    // The quick blank: the disc's data becomes unreadable in a minute or
+    // two, where a full one writes the whole disc for as long as a burn.
+    check(eraser->put_FullErase(VARIANT_FALSE), "The quick erase could not be chosen");
+
+    // Blanking cannot be cancelled: the sink gets no stop request.
+    auto sink = ComPtr<ProgressSink>::adopt(ProgressSink::create(m_order.deliver));
+    const MediaChangeNotificationsOff quiet(recorder);
+    const EventConnection events(eraser.get(), iidDiscFormat2EraseEvents, sink.get());
+    m_outcome.writeResult = eraser->EraseMedia();
 }
 
 } // namespace pelimor::imapi2

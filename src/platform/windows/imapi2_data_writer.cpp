@@ -90,6 +90,8 @@ void Imapi2DataWriter::put_Recorder(DiscRecorder &recorder)
 {
     Imapi2DiscRecorder &ours = ourRecorder(recorder);
     check(m_format->put_Recorder(ours.com()), "The recorder could not be chosen for the burn");
+    ours.com()->AddRef();
+    m_recorder = ComPtr<IDiscRecorder2>::adopt(ours.com());
     m_recorderId = ours.id();
 }
 
@@ -104,6 +106,9 @@ MediaStatus Imapi2DataWriter::CurrentMediaStatus()
     if (bits & unsupportedBits)
         return static_cast<MediaStatus>(bits & ~overwriteOnly);
     if (bits & overwriteOnly) {
+        // The user agreed to lose what it holds.
+        if (m_forceOverwrite)
+            return MediaStatus::Blank;
         // A rewritable disc written in place (DVD+RW, DVD-RAM, BD-RE,
         // restricted-overwrite DVD-RW) always says "blank" and offers its
         // whole capacity, used or not. IMAPI2's own blank test only looks
@@ -171,6 +176,94 @@ void Imapi2DataWriter::CancelWrite()
         m_stop->wanted = true;
 }
 
+imapi2::BurnOutcome Imapi2DataWriter::runOnServiceThread(imapi2::BurnOrder order, const char *why)
+{
+    order.recorderId = m_recorderId;
+    order.clientName = m_clientName.empty() ? std::wstring(L"Pelimor ISO Burn") : m_clientName;
+    // Reports queued for the window but not yet delivered when the job
+    // returns are dropped: the window has moved on by then.
+    auto open = std::make_shared<bool>(true);
+    order.deliver = [this, ui = m_ui, open](const WriteProgress &progress) {
+        ui->post([this, open, progress] {
+            if (*open)
+                raiseUpdate(progress);
+        });
+    };
+    imapi2::BurnOutcome outcome;
+    {
+        const win::EndSessionBlock noLogoff;
+        // Held by the window's thread, which outlives the job's thread and
+        // gets the computer's state back as it found it.
+        const auto awake = acquireSleepLock(why);
+        const imapi2::BurnThread job(std::move(order));
+        m_ui->runUntil([&] { return job.finished(); });
+        outcome = job.outcome();
+    }
+    *open = false;
+    return outcome;
+}
+
+MediaReuse Imapi2DataWriter::CurrentMediaReuse()
+{
+    IMAPI_FORMAT2_DATA_MEDIA_STATE state = IMAPI_FORMAT2_DATA_MEDIA_STATE_UNKNOWN;
+    if (FAILED(whileBecomingReady([&] { return m_format->get_CurrentMediaStatus(&state); })))
+        return MediaReuse::None;
+    const long bits = static_cast<long>(state);
+    // A damaged, write-protected or unknown disc is not offered for reuse.
+    constexpr long unusable = IMAPI_FORMAT2_DATA_MEDIA_STATE_DAMAGED | IMAPI_FORMAT2_DATA_MEDIA_STATE_WRITE_PROTECTED |
+                              IMAPI_FORMAT2_DATA_MEDIA_STATE_UNSUPPORTED_MEDIA;
+    if (bits & unusable)
+        return MediaReuse::None;
+    if (bits & overwriteOnly) {
+        VARIANT_BOOL physicallyBlank = VARIANT_FALSE;
+        const HRESULT hr = whileBecomingReady([&] { return m_format->get_MediaPhysicallyBlank(&physicallyBlank); });
+        return SUCCEEDED(hr) && physicallyBlank != VARIANT_FALSE ? MediaReuse::None : MediaReuse::Overwrite;
+    }
+    if (bits & IMAPI_FORMAT2_DATA_MEDIA_STATE_BLANK)
+        return MediaReuse::None;
+    // Only a rewritable disc: a CD-R or DVD-R with data is never offered,
+    // whatever an eraser would claim.
+    IMAPI_MEDIA_PHYSICAL_TYPE type = IMAPI_MEDIA_TYPE_UNKNOWN;
+    if (FAILED(m_format->get_CurrentPhysicalMediaType(&type)))
+        return MediaReuse::None;
+    if (static_cast<int>(type) != imapi2::mediaTypeCdRw && static_cast<int>(type) != imapi2::mediaTypeDvdDashRw)
+        return MediaReuse::None;
+    // And only when this recorder's eraser takes the disc.
+    ComPtr<IDiscFormat2Erase> eraser;
+    if (!m_recorder ||
+        FAILED(CoCreateInstance(imapi2::clsidDiscFormat2Erase, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                imapi2::iidDiscFormat2Erase, eraser.putVoid())) ||
+        !eraser)
+        return MediaReuse::None;
+    VARIANT_BOOL supported = VARIANT_FALSE;
+    if (FAILED(eraser->IsCurrentMediaSupported(m_recorder.get(), &supported)) || supported == VARIANT_FALSE)
+        return MediaReuse::None;
+    return MediaReuse::Erase;
+}
+
+void Imapi2DataWriter::EraseMedia()
+{
+    if (m_stop)
+        throw ServiceError("a burn is already running with this writer");
+    if (m_recorderId.empty())
+        throw ServiceError("The disc could not be erased: " +
+                           imapi2::describeHresult(static_cast<HRESULT>(0xC0AA0003L)));
+    imapi2::BurnOrder order;
+    order.job = imapi2::BurnOrder::Job::Erase;
+    const imapi2::BurnOutcome outcome = runOnServiceThread(std::move(order), "Erasing a disc");
+    if (!outcome.setupError.empty())
+        throw ServiceError(outcome.setupError);
+    if (FAILED(outcome.writeResult))
+        throw ServiceError(imapi2::describeFailure("The disc could not be erased", outcome.writeResult));
+}
+
+void Imapi2DataWriter::put_ForceOverwrite(bool force)
+{
+    check(m_format->put_ForceOverwrite(force ? VARIANT_TRUE : VARIANT_FALSE),
+          "The disc could not be set to be written over");
+    m_forceOverwrite = force;
+}
+
 void Imapi2DataWriter::Write(ImageStream &stream)
 {
     if (m_stop)
@@ -182,31 +275,11 @@ void Imapi2DataWriter::Write(ImageStream &stream)
     m_lastWriteVerified = false;
 
     auto image = ComPtr<win::ImageIStream>::adopt(win::ImageIStream::create(stream));
-    // Reports queued for the window but not yet delivered when Write
-    // returns are dropped: the window has moved on by then.
-    auto open = std::make_shared<bool>(true);
     imapi2::BurnOrder order;
-    order.recorderId = m_recorderId;
-    order.clientName = m_clientName.empty() ? std::wstring(L"Pelimor ISO Burn") : m_clientName;
     order.image = image.get();
+    order.forceOverwrite = m_forceOverwrite;
     order.stop = running.stop();
-    order.deliver = [this, ui = m_ui, open](const WriteProgress &progress) {
-        ui->post([this, open, progress] {
-            if (*open)
-                raiseUpdate(progress);
-        });
-    };
-    imapi2::BurnOutcome outcome;
-    {
-        const win::EndSessionBlock noLogoff;
-        // Held by the window's thread, which outlives the burn thread and
-        // gets the computer's state back as it found it.
-        const auto awake = acquireSleepLock("Writing a disc");
-        const imapi2::BurnThread burn(std::move(order));
-        m_ui->runUntil([&] { return burn.finished(); });
-        outcome = burn.outcome();
-    }
-    *open = false;
+    const imapi2::BurnOutcome outcome = runOnServiceThread(std::move(order), "Writing a disc");
     // The service may keep its reference a little longer; it must not reach
     // the caller's stream once Write has returned.
     image->detach();

@@ -160,6 +160,23 @@ struct DDiscFormat2DataEvents : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE Update(IDispatch *object, IDispatch *progress) = 0;
 };
 
+// The eraser: a blank of CD-RW and sequential DVD-RW, reporting elapsed and
+// estimated seconds through its own event interface.
+struct IDiscFormat2Erase : public IDiscFormat2 {
+    virtual HRESULT STDMETHODCALLTYPE put_Recorder(IDiscRecorder2 *value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Recorder(IDiscRecorder2 **value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_FullErase(VARIANT_BOOL value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_FullErase(VARIANT_BOOL *value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_CurrentPhysicalMediaType(IMAPI_MEDIA_PHYSICAL_TYPE *value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ClientName(BSTR value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ClientName(BSTR *value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE EraseMedia() = 0;
+};
+
+struct DDiscFormat2EraseEvents : public IDispatch {
+    virtual HRESULT STDMETHODCALLTYPE Update(IDispatch *object, LONG elapsedSeconds, LONG estimatedTotalSeconds) = 0;
+};
+
 struct IBurnVerification : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE put_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_LEVEL value) = 0;
     virtual HRESULT STDMETHODCALLTYPE get_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_LEVEL *value) = 0;
@@ -176,6 +193,9 @@ inline constexpr GUID clsidDiscRecorder2 = {
 inline constexpr GUID clsidDiscFormat2Data = {
     0x2735412A, 0x7F64, 0x5B0F, {0x8F, 0x00, 0x5D, 0x77, 0xAF, 0xBE, 0x26, 0x1E}};
 
+inline constexpr GUID clsidDiscFormat2Erase = {
+    0x2735412B, 0x7F64, 0x5B0F, {0x8F, 0x00, 0x5D, 0x77, 0xAF, 0xBE, 0x26, 0x1E}};
+
 inline constexpr GUID iidDiscMaster2 = {0x27354130, 0x7F64, 0x5B0F, {0x8F, 0x00, 0x5D, 0x77, 0xAF, 0xBE, 0x26, 0x1E}};
 inline constexpr GUID iidDiscRecorder2 = {0x27354133, 0x7F64, 0x5B0F, {0x8F, 0x00, 0x5D, 0x77, 0xAF, 0xBE, 0x26, 0x1E}};
 inline constexpr GUID iidDiscFormat2Data = {
@@ -186,10 +206,19 @@ inline constexpr GUID iidDiscFormat2DataEventArgs = {
     0x2735413D, 0x7F64, 0x5B0F, {0x8F, 0x00, 0x5D, 0x77, 0xAF, 0xBE, 0x26, 0x1E}};
 inline constexpr GUID iidDiscFormat2DataEvents = {
     0x2735413C, 0x7F64, 0x5B0F, {0x8F, 0x00, 0x5D, 0x77, 0xAF, 0xBE, 0x26, 0x1E}};
+inline constexpr GUID iidDiscFormat2Erase = {
+    0x27354156, 0x8F64, 0x5B0F, {0x8F, 0x00, 0x5D, 0x77, 0xAF, 0xBE, 0x26, 0x1E}};
+inline constexpr GUID iidDiscFormat2EraseEvents = {
+    0x2735413A, 0x7F64, 0x5B0F, {0x8F, 0x00, 0x5D, 0x77, 0xAF, 0xBE, 0x26, 0x1E}};
 inline constexpr GUID iidBurnVerification = {
     0xD2FFD834, 0x958B, 0x426D, {0x84, 0x70, 0x2A, 0x13, 0x87, 0x9C, 0x6A, 0x91}};
 
-// DDiscFormat2DataEvents::Update.
+// DDiscFormat2DataEvents::Update and DDiscFormat2EraseEvents::Update.
 inline constexpr DISPID dispidDataWriterUpdate = 0x200;
+inline constexpr DISPID dispidEraseUpdate = 0x200;
+
+// IMAPI_MEDIA_PHYSICAL_TYPE values of the discs a blank makes new again.
+inline constexpr int mediaTypeCdRw = 3;
+inline constexpr int mediaTypeDvdDashRw = 10;
 
 } // namespace pelimor::imapi2

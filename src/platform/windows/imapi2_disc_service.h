@@ -18,7 +18,9 @@ namespace pelimor {
 
 namespace imapi2 {
 struct StopRequest;
-}
+struct BurnOrder;
+struct BurnOutcome;
+} // namespace imapi2
 
 class Imapi2DiscService : public DiscService {
 public:
@@ -103,16 +105,32 @@ public:
     // (IBurnVerification), so the last Write was not verified.
     bool LastWriteVerified() const override { return m_lastWriteSucceeded && m_lastWriteVerified; }
 
+    // Erase for a CD-RW or sequential DVD-RW with data that IMAPI2's eraser
+    // takes, Overwrite for an overwrite-only disc (DVD+RW, DVD-RAM, BD-RE,
+    // restricted-overwrite DVD-RW) the drive reports as written.
+    MediaReuse CurrentMediaReuse() override;
+    // A quick blank with IMAPI2's eraser, on a thread of its own as Write
+    // is; its progress arrives as FormattingMedia.
+    void EraseMedia() override;
+    // Makes the used overwrite-only disc count as blank and has Write
+    // start at its first sector.
+    void put_ForceOverwrite(bool force) override;
+
 private:
     HRESULT whileBecomingReady(const std::function<HRESULT()> &call);
+    // Runs a burn or a blank on its thread while this thread turns its
+    // events, keeping the computer awake and the session from ending.
+    imapi2::BurnOutcome runOnServiceThread(imapi2::BurnOrder order, const char *why);
 
     win::ComPtr<IDiscFormat2Data> m_format;
     std::shared_ptr<win::UiThread> m_ui;
+    win::ComPtr<IDiscRecorder2> m_recorder;
     std::wstring m_recorderId;
     std::wstring m_clientName;
     std::shared_ptr<imapi2::StopRequest> m_stop; // set while a Write runs
     bool m_lastWriteSucceeded = false;
     bool m_lastWriteVerified = false;
+    bool m_forceOverwrite = false;
 };
 
 } // namespace pelimor

@@ -50,6 +50,13 @@ constexpr KnownError knownErrors[] = {
     {0xC0AA0406, "this kind of disc is not supported"},
     {0xC0AA0407, "this recorder is not supported"},
     {0xC0AA0408, "the client name is not valid"},
+    {0x80AA0900, "another program is using the recorder; close it and try again"},
+    {0x80AA0904, "the recorder reports that the disc cannot be erased"},
+    {0x80AA0905, "the recorder failed to erase the disc"},
+    {0x80AA0906, "the erase did not end within an hour; take the disc out and restart the recorder"},
+    {0x80AA0907, "the recorder answered unexpectedly while erasing; the disc may be unusable"},
+    {0xC0AA0909, "this kind of disc cannot be erased"},
+    {0xC0AA090A, "this recorder cannot erase discs"},
     // What a USB recorder unplugged or reset in the middle of a burn gives.
     {0x80070037, "the recorder is no longer connected; was it unplugged?"},
     {0x80070006, "the connection to the recorder was lost; was it unplugged or reset?"},

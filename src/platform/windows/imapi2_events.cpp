@@ -76,30 +76,30 @@ bool progressFrom(IDispatch *progress, WriteProgress &out)
     return true;
 }
 
-DataEventSink *DataEventSink::create(Deliver deliver, std::shared_ptr<StopRequest> stop)
+ProgressSink *ProgressSink::create(Deliver deliver, std::shared_ptr<StopRequest> stop)
 {
-    return new DataEventSink(std::move(deliver), std::move(stop));
+    return new ProgressSink(std::move(deliver), std::move(stop));
 }
 
-DataEventSink::DataEventSink(Deliver deliver, std::shared_ptr<StopRequest> stop)
+ProgressSink::ProgressSink(Deliver deliver, std::shared_ptr<StopRequest> stop)
     : m_deliver(std::move(deliver)), m_stop(std::move(stop))
 {
     InitializeCriticalSection(&m_lock);
 }
 
-DataEventSink::~DataEventSink()
+ProgressSink::~ProgressSink()
 {
     DeleteCriticalSection(&m_lock);
 }
 
-void DataEventSink::disconnect()
+void ProgressSink::disconnect()
 {
     EnterCriticalSection(&m_lock);
     m_connected = false;
     LeaveCriticalSection(&m_lock);
 }
 
-void DataEventSink::cancelIfAsked(IDispatch *writer)
+void ProgressSink::cancelIfAsked(IDispatch *writer)
 {
     if (!m_stop || !m_stop->wanted.load() || m_stop->sent.exchange(true))
         return;
@@ -113,25 +113,27 @@ void DataEventSink::cancelIfAsked(IDispatch *writer)
         m_stop->sent = false;
 }
 
-HRESULT DataEventSink::QueryInterface(REFIID iid, void **object)
+HRESULT ProgressSink::QueryInterface(REFIID iid, void **object)
 {
     if (!object)
         return E_POINTER;
     *object = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, iidDiscFormat2DataEvents)) {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, iidDiscFormat2DataEvents))
         *object = static_cast<DDiscFormat2DataEvents *>(this);
-        AddRef();
-        return S_OK;
-    }
-    return E_NOINTERFACE;
+    else if (IsEqualIID(iid, iidDiscFormat2EraseEvents))
+        *object = static_cast<DDiscFormat2EraseEvents *>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
 }
 
-ULONG DataEventSink::AddRef()
+ULONG ProgressSink::AddRef()
 {
     return static_cast<ULONG>(InterlockedIncrement(&m_refs));
 }
 
-ULONG DataEventSink::Release()
+ULONG ProgressSink::Release()
 {
     const LONG left = InterlockedDecrement(&m_refs);
     if (left == 0)
@@ -139,7 +141,7 @@ ULONG DataEventSink::Release()
     return static_cast<ULONG>(left);
 }
 
-HRESULT DataEventSink::GetTypeInfoCount(UINT *count)
+HRESULT ProgressSink::GetTypeInfoCount(UINT *count)
 {
     if (!count)
         return E_POINTER;
@@ -147,14 +149,14 @@ HRESULT DataEventSink::GetTypeInfoCount(UINT *count)
     return S_OK;
 }
 
-HRESULT DataEventSink::GetTypeInfo(UINT, LCID, ITypeInfo **info)
+HRESULT ProgressSink::GetTypeInfo(UINT, LCID, ITypeInfo **info)
 {
     if (info)
         *info = nullptr;
     return E_NOTIMPL;
 }
 
-HRESULT DataEventSink::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, DISPID *ids)
+HRESULT ProgressSink::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, DISPID *ids)
 {
     if (!names || !ids)
         return E_POINTER;
@@ -167,17 +169,32 @@ HRESULT DataEventSink::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, 
     return DISP_E_UNKNOWNNAME;
 }
 
-HRESULT DataEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *result, EXCEPINFO *,
-                              UINT *argumentError)
+HRESULT ProgressSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *result, EXCEPINFO *,
+                             UINT *argumentError)
 {
     if (result)
         VariantInit(result);
     if (member != dispidDataWriterUpdate)
         return DISP_E_MEMBERNOTFOUND;
+    // Invoke lists the arguments last to first. The eraser's Update has
+    // three: the eraser, elapsed and estimated total seconds.
+    if (params && params->cArgs == 3 && params->rgvarg) {
+        LONG seconds[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            VARIANT number;
+            VariantInit(&number);
+            if (FAILED(VariantChangeType(&number, &params->rgvarg[1 - i], 0, VT_I4))) {
+                if (argumentError)
+                    *argumentError = static_cast<UINT>(1 - i);
+                return DISP_E_TYPEMISMATCH;
+            }
+            seconds[i] = number.lVal;
+        }
+        return Update(dispatchFrom(params->rgvarg[2]), seconds[0], seconds[1]);
+    }
     if (!params || params->cArgs != 2 || !params->rgvarg)
         return DISP_E_BADPARAMCOUNT;
-    // Invoke lists the arguments last to first: rgvarg[1] is the writer,
-    // rgvarg[0] the progress object.
+    // rgvarg[1] is the writer, rgvarg[0] the progress object.
     IDispatch *progress = dispatchFrom(params->rgvarg[0]);
     if (!progress) {
         if (argumentError)
@@ -187,12 +204,28 @@ HRESULT DataEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS *par
     return Update(dispatchFrom(params->rgvarg[1]), progress);
 }
 
-HRESULT DataEventSink::Update(IDispatch *object, IDispatch *progress)
+HRESULT ProgressSink::Update(IDispatch *object, IDispatch *progress)
 {
     cancelIfAsked(object);
     WriteProgress values;
     if (!progressFrom(progress, values))
         return E_INVALIDARG;
+    deliver(values);
+    return S_OK;
+}
+
+HRESULT ProgressSink::Update(IDispatch *, LONG elapsedSeconds, LONG estimatedTotalSeconds)
+{
+    WriteProgress values;
+    values.CurrentAction = WriteAction::FormattingMedia;
+    values.ElapsedTime = static_cast<int>(elapsedSeconds);
+    values.TotalTime = static_cast<int>(estimatedTotalSeconds);
+    deliver(values);
+    return S_OK;
+}
+
+void ProgressSink::deliver(const WriteProgress &values)
+{
     // Held while delivering, so that once disconnect() returns no delivery
     // is still running on IMAPI2's thread.
     EnterCriticalSection(&m_lock);
@@ -204,7 +237,6 @@ HRESULT DataEventSink::Update(IDispatch *object, IDispatch *progress)
         }
     }
     LeaveCriticalSection(&m_lock);
-    return S_OK;
 }
 
 } // namespace pelimor::imapi2

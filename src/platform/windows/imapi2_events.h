@@ -1,4 +1,5 @@
-// The receiver of the data writer's progress events (DDiscFormat2DataEvents).
+// The receiver of the progress events of IMAPI2's data writer
+// (DDiscFormat2DataEvents) and of its eraser (DDiscFormat2EraseEvents).
 //
 // IMAPI2 raises Update either through the interface's vtable or through
 // IDispatch::Invoke with DISPID 0x200; both land in the same place, on
@@ -33,12 +34,13 @@ struct StopRequest {
     std::atomic<long> cancelResult{S_OK}; // CancelWrite's own answer, once sent
 };
 
-class DataEventSink final : public DDiscFormat2DataEvents {
+class ProgressSink final : public DDiscFormat2DataEvents, public DDiscFormat2EraseEvents {
 public:
     using Deliver = std::function<void(const WriteProgress &)>;
 
-    // Reference count 1. `stop` may be null (nothing can be stopped).
-    static DataEventSink *create(Deliver deliver, std::shared_ptr<StopRequest> stop = nullptr);
+    // Reference count 1. `stop` may be null (nothing can be stopped; a
+    // blank never can).
+    static ProgressSink *create(Deliver deliver, std::shared_ptr<StopRequest> stop = nullptr);
 
     // No delivery starts after this returns.
     void disconnect();
@@ -55,11 +57,14 @@ public:
                                      VARIANT *result, EXCEPINFO *exception, UINT *argumentError) override;
     // DDiscFormat2DataEvents
     HRESULT STDMETHODCALLTYPE Update(IDispatch *object, IDispatch *progress) override;
+    // DDiscFormat2EraseEvents: reported as FormattingMedia.
+    HRESULT STDMETHODCALLTYPE Update(IDispatch *object, LONG elapsedSeconds, LONG estimatedTotalSeconds) override;
 
 private:
-    DataEventSink(Deliver deliver, std::shared_ptr<StopRequest> stop);
-    ~DataEventSink();
+    ProgressSink(Deliver deliver, std::shared_ptr<StopRequest> stop);
+    ~ProgressSink();
     void cancelIfAsked(IDispatch *writer);
+    void deliver(const WriteProgress &values);
 
     LONG m_refs = 1;
     Deliver m_deliver;

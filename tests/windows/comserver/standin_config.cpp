@@ -73,6 +73,10 @@ Config configFromEnvironment()
     }
     config.mediaState = number(L"PELIMOR_STANDIN_MEDIA_STATE", 2);
     config.nextWritable = number(L"PELIMOR_STANDIN_NEXT_WRITABLE", 0);
+    config.mediaType = number(L"PELIMOR_STANDIN_MEDIA_TYPE", -1);
+    config.physicallyBlank = number(L"PELIMOR_STANDIN_PHYSICALLY_BLANK", 1) != 0;
+    config.eraseMilliseconds = static_cast<unsigned>(number(L"PELIMOR_STANDIN_ERASE_MS", 2000));
+    config.eraseResult = static_cast<HRESULT>(number(L"PELIMOR_STANDIN_ERASE_RESULT", 0));
     config.recorderSupported = number(L"PELIMOR_STANDIN_RECORDER_SUPPORTED", 1) != 0;
     config.mediaSupported = number(L"PELIMOR_STANDIN_MEDIA_SUPPORTED", 1) != 0;
     config.mediaPresent = number(L"PELIMOR_STANDIN_MEDIA_PRESENT", 1) != 0;
@@ -146,6 +150,8 @@ IUnknown *World::newWriter()
     writer->recorderSupported = m_config.recorderSupported;
     writer->mediaSupported = m_config.mediaSupported;
     writer->mediaPresent = m_config.mediaPresent;
+    writer->physicalType = m_config.mediaType;
+    writer->physicallyBlank = m_config.physicallyBlank;
     writer->writeWith = [this](fakes::Format &format, IStream *image) {
         note(L"write started");
         const HRESULT hr = m_config.burn(format, image);
@@ -158,6 +164,39 @@ IUnknown *World::newWriter()
     };
     m_writers.push_back(std::move(writer));
     return static_cast<IDiscFormat2Data *>(m_writers.back().get());
+}
+
+IUnknown *World::newEraser()
+{
+    const std::lock_guard guard(m_lock);
+    auto eraser = std::make_unique<fakes::Eraser>();
+    eraser->eraseResult = m_config.eraseResult;
+    eraser->during = [this](fakes::Eraser &e) {
+        note(L"erase started");
+        // Reports every quarter second, as the service does, with a total
+        // that is its estimate from the start.
+        const unsigned total = m_config.eraseMilliseconds;
+        for (unsigned spent = 0; spent < total; spent += 250) {
+            e.raise(static_cast<LONG>(spent / 1000), static_cast<LONG>((total + 999) / 1000));
+            Sleep(250);
+        }
+    };
+    eraser->erased = [this] {
+        const std::lock_guard guard(m_lock);
+        m_config.mediaState = 2;
+        m_config.physicallyBlank = true;
+        m_config.nextWritable = 0;
+        note(L"disc blanked");
+        // Nothing of the old data can be read any more.
+        if (!m_config.burn.disc.empty()) {
+            HANDLE disc = CreateFileW(m_config.burn.disc.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (disc != INVALID_HANDLE_VALUE)
+                CloseHandle(disc);
+        }
+    };
+    m_erasers.push_back(std::move(eraser));
+    return static_cast<IDiscFormat2Erase *>(m_erasers.back().get());
 }
 
 } // namespace standin

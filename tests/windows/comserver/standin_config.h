@@ -5,6 +5,12 @@
 //                               with the profiles separated by ","
 //                               (default one DVD writer at E:\ with CD-R)
 //   PELIMOR_STANDIN_MEDIA_STATE        the writer's media state (2)
+//   PELIMOR_STANDIN_MEDIA_TYPE         its physical media type (none)
+//   PELIMOR_STANDIN_PHYSICALLY_BLANK   0: the drive reports the disc as written (1)
+//   PELIMOR_STANDIN_ERASE_MS           how long a blank takes (2000); a blank
+//                                      empties the disc file and makes the
+//                                      disc blank for every later writer
+//   PELIMOR_STANDIN_ERASE_RESULT       what the blank returns (0)
 //   PELIMOR_STANDIN_RECORDER_SUPPORTED 0 refuses the recorder (1)
 //   PELIMOR_STANDIN_MEDIA_SUPPORTED    0 refuses the disc (1)
 //   PELIMOR_STANDIN_MEDIA_PRESENT      0 empties the tray (1)
@@ -33,8 +39,10 @@ struct RecorderInfo {
 
 struct Config {
     std::vector<RecorderInfo> recorders;
-    LONG mediaState = 2, nextWritable = 0;
-    bool recorderSupported = true, mediaSupported = true, mediaPresent = true;
+    LONG mediaState = 2, nextWritable = 0, mediaType = -1;
+    bool recorderSupported = true, mediaSupported = true, mediaPresent = true, physicallyBlank = true;
+    unsigned eraseMilliseconds = 2000;
+    HRESULT eraseResult = S_OK;
     fakes::ServiceBurn burn;
     std::wstring log;
 };
@@ -50,6 +58,7 @@ public:
     IUnknown *newDiscMaster();
     IUnknown *newRecorder();
     IUnknown *newWriter();
+    IUnknown *newEraser();
 
 private:
     World();
@@ -60,6 +69,7 @@ private:
     std::vector<std::unique_ptr<fakes::DiscMaster>> m_masters;
     std::vector<std::unique_ptr<fakes::Recorder>> m_recorders;
     std::vector<std::unique_ptr<fakes::Format>> m_writers;
+    std::vector<std::unique_ptr<fakes::Eraser>> m_erasers;
 };
 
 } // namespace standin

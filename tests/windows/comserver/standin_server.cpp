@@ -25,6 +25,7 @@ const Coclass coclasses[] = {
     {pelimor::imapi2::clsidDiscMaster2, L"IMAPI2.MsftDiscMaster2", &standin::World::newDiscMaster},
     {pelimor::imapi2::clsidDiscRecorder2, L"IMAPI2.MsftDiscRecorder2", &standin::World::newRecorder},
     {pelimor::imapi2::clsidDiscFormat2Data, L"IMAPI2.MsftDiscFormat2Data", &standin::World::newWriter},
+    {pelimor::imapi2::clsidDiscFormat2Erase, L"IMAPI2.MsftDiscFormat2Erase", &standin::World::newEraser},
 };
 
 class Factory final : public IClassFactory {
@@ -93,7 +94,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void **object)
 {
     static Factory factories[] = {Factory(coclasses[0].create), Factory(coclasses[1].create),
-                                  Factory(coclasses[2].create)};
+                                  Factory(coclasses[2].create), Factory(coclasses[3].create)};
     if (!object)
         return E_POINTER;
     *object = nullptr;
