@@ -59,6 +59,7 @@ private slots:
     void okEscapeEnterAndCloseBoxUnload();
     void oneDialogPerRunReloadedAfterClosing();
     void openAboutKeepsTheProgramRunning();
+    void aboutOpenedDuringABurnStillSpeaksAfterIt();
 };
 
 void TestAbout::cleanup()
@@ -360,4 +361,29 @@ void TestAbout::openAboutKeepsTheProgramRunning()
 }
 
 QTEST_MAIN(TestAbout)
+// The burn's own prompter is gone once the burn has ended; a box of an
+// About dialog opened meanwhile must still reach the user.
+void TestAbout::aboutOpenedDuringABurnStillSpeaksAfterIt()
+{
+    QTemporaryDir dir;
+    SimulatedPlatform sim;
+    ScriptedRegistry noTool;
+    sim.registry = &noTool;
+    sim.disc.recorders.push_back(cdRecorder("rec0"));
+    Form1 window(sim.platform());
+    window.txtPath->setText(writePatternFile(dir, "a.iso", 4 * 2048));
+    sim.disc.duringWrite = [&](const WriteProgress &) {
+        if (!frmAbout::openDialog())
+            window.Picture2_Click();
+    };
+    window.cmdBurn_Click();
+    QCOMPARE(sim.prompter.last().title, QString("Complete"));
+    QPointer<frmAbout> about = frmAbout::openDialog();
+    QVERIFY(about);
+    about->StartSysInfo();
+    QCOMPARE(sim.prompter.messages.size(), std::size_t(2));
+    QCOMPARE(sim.prompter.last().prompt, QString("System Information Is Unavailable At This Time"));
+    delete about;
+}
+
 #include "tst_about.moc"

@@ -146,6 +146,7 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop_data()
     QTest::newRow("yes too late, not read back") << true << int(WriteAction::WritingData) << true << false;
     // A blank runs to its end; the burn after it does not start.
     QTest::newRow("yes while erasing a used CD-RW") << true << int(WriteAction::FormattingMedia) << false << true;
+    QTest::newRow("yes while the recorder is taken") << true << -1 << false << true;
 }
 
 void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
@@ -173,6 +174,12 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
         if (int(p.CurrentAction) == action && !closed)
             closed = form->close();
     };
+    const bool beforeWrite = action < 0;
+    if (beforeWrite)
+        sim->disc.onCall = [&](const std::string &call) {
+            if (call == "put_Recorder" && !closed)
+                closed = form->close();
+        };
     std::vector<std::string> callsAtBox;
     sim->prompter.onMessage = [&](const Message &) { callsAtBox = sim->disc.calls; };
     form->cmdBurn_Click();
@@ -180,7 +187,7 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
     QVERIFY(!closed); // a plain close never gets through mid-burn
     QCOMPARE(sim->prompter.questions.size(), std::size_t(erasing ? 2 : 1));
     QCOMPARE(sim->prompter.messages.size(), std::size_t(erasing ? 2 : 1));
-    QCOMPARE(sim->disc.count("Write"), erasing ? 0 : 1);
+    QCOMPARE(sim->disc.count("Write"), erasing || beforeWrite ? 0 : 1);
     const Message &m = sim->prompter.last();
     QVERIFY(sim->disc.ejected.empty() || !stop || tooLate); // a stopped disc stays where it is
     if (!stop) {
@@ -205,8 +212,11 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
     }
     QCOMPARE(m.title, QString("Burn failed"));
     QCOMPARE(m.icon, MsgIcon::Critical);
-    QCOMPARE(m.prompt, QString("The burn did not complete: it was stopped before it had finished, and the disc is "
-                               "probably unusable"));
+    // What became of the disc: never "unusable" for one nothing reached.
+    QCOMPARE(m.prompt, QString("The burn did not complete: ") +
+                           (erasing       ? "it was stopped after the disc had been erased; nothing was written to it"
+                            : beforeWrite ? "it was stopped before anything was written, and the disc was not changed"
+                                          : "it was stopped before it had finished, and the disc is probably unusable"));
     QCOMPARE(sim->disc.count("CancelWrite"), 1);
     QCOMPARE(callsAtBox.back(), std::string("ReleaseExclusiveAccess"));
     QVERIFY(!form->dataWriter()->LastWriteSucceeded());

@@ -99,11 +99,13 @@ void TestDesktopDbus::burnSignalsAndNotification_data()
     QTest::addColumn<bool>("succeeds");
     QTest::addColumn<bool>("active");
     QTest::addColumn<QString>("summary");
+    QTest::addColumn<bool>("erase"); // a used CD-RW, erased after Yes
     const QString done = QStringLiteral("Burn complete"), failed = QStringLiteral("Burn failed");
-    QTest::newRow("complete, user elsewhere") << true << false << done;
-    QTest::newRow("failed, user elsewhere") << false << false << failed;
-    QTest::newRow("complete, user watching") << true << true << QString();
-    QTest::newRow("failed, user watching") << false << true << QString();
+    QTest::newRow("complete, user elsewhere") << true << false << done << false;
+    QTest::newRow("failed, user elsewhere") << false << false << failed << false;
+    QTest::newRow("complete, user watching") << true << true << QString() << false;
+    QTest::newRow("failed, user watching") << false << true << QString() << false;
+    QTest::newRow("erased and complete, user elsewhere") << true << false << done << true;
 }
 
 void TestDesktopDbus::burnSignalsAndNotification()
@@ -111,6 +113,7 @@ void TestDesktopDbus::burnSignalsAndNotification()
     QFETCH(bool, succeeds);
     QFETCH(bool, active);
     QFETCH(QString, summary);
+    QFETCH(bool, erase);
     standIn.updates.clear();
     standIn.notifications.clear();
 
@@ -118,6 +121,11 @@ void TestDesktopDbus::burnSignalsAndNotification()
     SimulatedPlatform sim;
     sim.disc.recorders.push_back(cdRecorder("rec0"));
     sim.disc.writeSucceeds = succeeds;
+    if (erase) {
+        sim.disc.recorders[0].reuse = MediaReuse::Erase;
+        sim.disc.recorders[0].mediaStatus = {0x4800};
+        sim.prompter.answers = {true};
+    }
     DBusDesktop desktop(appId, QDBusConnection::connectToBus(address, QStringLiteral("program")));
     Platform platform = sim.platform();
     platform.desktop = &desktop;
@@ -130,7 +138,20 @@ void TestDesktopDbus::burnSignalsAndNotification()
     focus.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&focus));
     form.cmdBurn_Click();
-    QCOMPARE(sim.prompter.messages.size(), std::size_t(1));
+    QCOMPARE(sim.prompter.messages.size(), std::size_t(erase ? 2 : 1));
+    if (erase) {
+        // The refusal ends the first pass; the burn after the blank shows
+        // on the icon again and is told when it completes.
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTRY_COMPARE(standIn.updates.value(standIn.updates.size() - 1), QString("urgent=false"));
+        QVERIFY(standIn.updates.contains("progress=0.5 progress-visible=true"));
+        QStringList summaries;
+        for (const QVariantList &n : standIn.notifications)
+            summaries << n[3].toString();
+        QCOMPARE(summaries, QStringList({"Burn failed", "Burn complete"}));
+        return;
+    }
 
     // The whole run on the icon, cleared at the end; a call for the user
     // only when they are elsewhere, and let go once they come back.

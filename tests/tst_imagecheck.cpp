@@ -9,9 +9,12 @@
 #include "testsupport.h"
 
 #include <QCryptographicHash>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 using namespace pelimor;
@@ -272,9 +275,18 @@ void TestImageCheck::closingDuringTheCheckQuitsAtOnce()
     form.show();
 
     // Closed at the first progress report, with the hash well under way.
+    // A file dropped meanwhile does not replace the image being checked.
     int reports = 0;
+    bool dropTaken = true;
     connect(form.txtStatus, &QLineEdit::textChanged, this, [&] {
-        if (++reports == 2)
+        if (++reports == 1) {
+            QMimeData dropped;
+            dropped.setUrls({QUrl::fromLocalFile(QFileInfo(image).dir().filePath("SHA256SUMS"))});
+            QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&form, &drop);
+            dropTaken = drop.isAccepted();
+        }
+        if (reports == 2)
             form.close();
     });
     // Another window (the About dialog, say) keeps the program running: the
@@ -294,6 +306,8 @@ void TestImageCheck::closingDuringTheCheckQuitsAtOnce()
     QCOMPARE(reports, 2);
     QVERIFY(!form.isVisible());
     QVERIFY(!form.isCheckingImage());
+    QVERIFY(!dropTaken);
+    QCOMPARE(form.txtPath->text(), image);
     QVERIFY(sim.prompter.messages.empty());
     QVERIFY(sim.disc.calls.empty());
 }

@@ -63,6 +63,14 @@
         <translation>er wurde vor dem Ende abgebrochen, und die Disc ist wahrscheinlich unbrauchbar</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>er wurde abgebrochen, bevor etwas geschrieben wurde, und die Disc blieb unverändert</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>er wurde abgebrochen, nachdem die Disc gelöscht worden war; es wurde nichts auf sie geschrieben</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>der Brenner hat nicht bestätigt, dass das Abbild vollständig geschrieben wurde</translation>
     </message>

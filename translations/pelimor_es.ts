@@ -63,6 +63,14 @@
         <translation>se detuvo antes de terminar y probablemente el disco ha quedado inservible</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>se detuvo antes de escribir nada y el disco no ha cambiado</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>se detuvo después de borrar el disco; no se escribió nada en él</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>la grabadora no confirmó que la imagen se hubiera escrito por completo</translation>
     </message>

@@ -63,6 +63,14 @@
         <translation>elle a été arrêtée avant la fin et le disque est probablement inutilisable</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>elle a été arrêtée avant que rien ne soit écrit, et le disque n’a pas été modifié</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>elle a été arrêtée après l’effacement du disque&#xa0;; rien n’y a été écrit</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>le graveur n’a pas confirmé que l’image a été entièrement écrite</translation>
     </message>

@@ -63,6 +63,14 @@
         <translation>è stata interrotta prima del termine e il disco è probabilmente inutilizzabile</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>è stata interrotta prima che fosse scritto qualcosa e il disco non è stato modificato</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>è stata interrotta dopo la cancellazione del disco; non vi è stato scritto nulla</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>il masterizzatore non ha confermato che l’immagine sia stata scritta completamente</translation>
     </message>

@@ -63,6 +63,14 @@
         <translation>完了前に中止されたため、ディスクはおそらく使用できません</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>何も書き込まれる前に中止されたため、ディスクは変更されていません</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>ディスクの消去後に中止されたため、ディスクには何も書き込まれていません</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>イメージがすべて書き込まれたことをドライブが確認しませんでした</translation>
     </message>

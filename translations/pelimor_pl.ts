@@ -63,6 +63,14 @@
         <translation>zostało przerwane przed zakończeniem i płyta jest prawdopodobnie bezużyteczna</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>zostało przerwane, zanim cokolwiek zapisano, i płyta nie została zmieniona</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>zostało przerwane po wymazaniu płyty; nic na niej nie zapisano</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>nagrywarka nie potwierdziła, że obraz został zapisany w całości</translation>
     </message>

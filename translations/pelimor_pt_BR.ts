@@ -63,6 +63,14 @@
         <translation>ela foi interrompida antes de terminar, e o disco provavelmente ficou inutilizável</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>ela foi interrompida antes que algo fosse gravado, e o disco não foi alterado</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>ela foi interrompida depois que o disco foi apagado; nada foi gravado nele</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>o gravador não confirmou que a imagem foi gravada por completo</translation>
     </message>

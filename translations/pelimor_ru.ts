@@ -63,6 +63,14 @@
         <translation>она была остановлена до завершения, и диск, вероятно, непригоден</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>она была остановлена до начала записи, и диск не изменён</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>она была остановлена после стирания диска; на него ничего не записано</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>привод не подтвердил, что образ записан полностью</translation>
     </message>

@@ -63,6 +63,14 @@
         <translation>його було зупинено до завершення, і диск, імовірно, непридатний</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>його було зупинено до початку запису, і диск не змінено</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>його було зупинено після стирання диска; на нього нічого не записано</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>привід не підтвердив, що образ записано повністю</translation>
     </message>

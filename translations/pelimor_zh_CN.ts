@@ -63,6 +63,14 @@
         <translation>刻录在完成前被停止，光盘很可能已无法使用</translation>
     </message>
     <message>
+        <source>it was stopped before anything was written, and the disc was not changed</source>
+        <translation>刻录在写入任何数据之前被停止，光盘未被改动</translation>
+    </message>
+    <message>
+        <source>it was stopped after the disc had been erased; nothing was written to it</source>
+        <translation>刻录在光盘擦除后被停止；光盘上未写入任何内容</translation>
+    </message>
+    <message>
         <source>the recorder did not confirm that the image was written completely</source>
         <translation>刻录机未确认映像已完整写入</translation>
     </message>

@@ -86,6 +86,9 @@ private:
     // While a run is on, the boxes go through a prompter that knows which
     // one ends it.
     void beginDesktopRun(const QString &path, const QTreeWidgetItem &row);
+    // The run goes on after the refusal of a used rewritable disc the user
+    // agreed to reuse: what the desktop shows starts over.
+    void restartDesktopRun();
     void endDesktopRun();
     void desktopRunEnding(const QString &boxTitle);
     void showDesktopShare(double share);
@@ -106,6 +109,9 @@ private:
     // Yes when the user agrees to lose what the disc in the recorder holds.
     bool askToErase(DiscRecorder &recorder);
     void stopIfAsked() const;
+    // Why the run failed when the user stopped it, by what the disc went
+    // through.
+    QString stoppedText() const;
     // form1_check.cpp: false when the image must not be burned.
     bool checkImage(const QString &path);
 
@@ -115,6 +121,10 @@ private:
     // The user chose to stop the running burn by closing the window; the
     // window closes once the burn has ended.
     bool m_stopRequested = false;
+    // How far the running burn got with the disc, for what a stop says
+    // became of it.
+    enum class DiscTouched { No, Erasing, Erased, Written };
+    DiscTouched m_discTouched = DiscTouched::No;
     // The writer of the running burn has reported progress.
     bool m_writerReported = false;
     // Set while the image is checked against its published checksum.

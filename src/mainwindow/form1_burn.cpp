@@ -76,6 +76,16 @@ public:
         release();
         m_prompter.MsgBox(parent, prompt, icon, title);
     }
+    bool YesNo(QWidget *parent, const QString &prompt, const QString &title) override
+    {
+        release();
+        return m_prompter.YesNo(parent, prompt, title);
+    }
+    bool OkCancel(QWidget *parent, const QString &prompt, const QString &title) override
+    {
+        release();
+        return m_prompter.OkCancel(parent, prompt, title);
+    }
 
 private:
     void release() noexcept
@@ -100,6 +110,10 @@ private:
 
 const char *const stoppedReason =
     QT_TRANSLATE_NOOP("pelimor::Form1", "it was stopped before it had finished, and the disc is probably unusable");
+const char *const stoppedUntouchedReason =
+    QT_TRANSLATE_NOOP("pelimor::Form1", "it was stopped before anything was written, and the disc was not changed");
+const char *const stoppedErasedReason =
+    QT_TRANSLATE_NOOP("pelimor::Form1", "it was stopped after the disc had been erased; nothing was written to it");
 const char *const recorderBusyReason =
     QT_TRANSLATE_NOOP("pelimor::Form1", "the recorder is being written by another Pelimor ISO Burn window. Wait "
                                         "until that burn has finished, or choose another recorder.");
@@ -110,9 +124,9 @@ const char *const unconfirmedReason =
 
 void Form1::cmdBurn_Click()
 {
-    // Write keeps the event loop running; a second press must not start a
-    // second burn inside the first.
-    if (m_burning)
+    // The check and Write keep the event loop running; a second press must
+    // not start a second run inside the first.
+    if (m_burning || isCheckingImage())
         return;
     auto *prompter = m_platform.prompter;
 
@@ -156,6 +170,7 @@ void Form1::cmdBurn_Click()
     if (!checkImage(path))
         return;
     m_stopRequested = false;
+    m_discTouched = DiscTouched::No;
     {
         BurnGuard guard(m_burning, {cmdBurn, cmdBrowse});
         try {
@@ -167,7 +182,7 @@ void Form1::cmdBurn_Click()
             // service made of it.
             // The window's own reasons are translated; the service's
             // sentences come as it wrote them.
-            const QString reason = m_stopRequested ? tr(stoppedReason) : tr(error.what());
+            const QString reason = m_stopRequested ? stoppedText() : tr(error.what());
             m_platform.prompter->MsgBox(this, tr("The burn did not complete: %1").arg(reason), MsgIcon::Critical,
                                         tr("Burn failed"));
         }
@@ -191,8 +206,24 @@ void Form1::runBurn(const QString &path, const std::string &recorderId)
     // start once more, erased or to be overwritten, and checked as any
     // disc is. It is asked about once per burn.
     const MediaReuse reuse = burnPass(path, recorderId, MediaReuse::None);
-    if (reuse != MediaReuse::None)
+    if (reuse != MediaReuse::None) {
+        restartDesktopRun();
         burnPass(path, recorderId, reuse);
+    }
+}
+
+QString Form1::stoppedText() const
+{
+    // Only a disc the recorder has begun to write (or blank) may be spoilt;
+    // the user is not told to throw away one that was never touched.
+    switch (m_discTouched) {
+    case DiscTouched::No:
+        return tr(stoppedUntouchedReason);
+    case DiscTouched::Erased:
+        return tr(stoppedErasedReason);
+    default:
+        return tr(stoppedReason);
+    }
 }
 
 MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, MediaReuse reuse)
@@ -201,7 +232,7 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
     // service keeps the window alive meanwhile, and the status line says
     // what is happening.
     // A run that ends before the writer reports anything leaves the status
-    // line as the last burn left it.
+    // line as it was when this pass began (the check's last figure, say).
     const QString lastStatus = txtStatus->text();
     m_writerReported = false;
     showStatus(WriteProgress{WriteAction::InitializingHardware});
@@ -228,7 +259,9 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
     writer.put_Recorder(*recorder);
     stopIfAsked(); // the user may have closed the window while the drive was being taken
     if (reuse == MediaReuse::Erase) {
+        m_discTouched = DiscTouched::Erasing;
         writer.EraseMedia();
+        m_discTouched = DiscTouched::Erased;
         stopIfAsked(); // a blank runs to its end; a stop asked meanwhile still holds
     } else if (reuse == MediaReuse::Overwrite) {
         writer.put_ForceOverwrite(true);
@@ -253,7 +286,9 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
         writer.CurrentMediaStatus() != (MediaStatus::Blank | MediaStatus::Appendable)) {
         const int status = static_cast<int>(writer.CurrentMediaStatus());
         // Asked while the recorder is still held; the box lets go of it.
-        const MediaReuse canReuse = reuse == MediaReuse::None ? writer.CurrentMediaReuse() : MediaReuse::None;
+        // Never offered once the user has asked to stop.
+        const MediaReuse canReuse =
+            reuse == MediaReuse::None && !m_stopRequested ? writer.CurrentMediaReuse() : MediaReuse::None;
         prompter->MsgBox(this, tr("Insert a new/blank CD! Please insert a blank CD and try again."), MsgIcon::Critical,
                          tr("Media status - %1").arg(status));
         // Departure from the design, which leaves a used rewritable disc
@@ -284,7 +319,8 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
                          MsgIcon::Critical, tr("Media not blank"));
         return MediaReuse::None;
     }
-    const std::int64_t neededSectors = stream->size() / sectorSize;
+    // A last part-filled sector takes a whole one on the disc.
+    const std::int64_t neededSectors = (stream->size() + sectorSize - 1) / sectorSize;
     const std::int64_t freeSectors = writer.FreeSectorsOnMedia();
     if (neededSectors > freeSectors) {
         const auto [needed, available] = megabytesApart(neededSectors * sectorSize, freeSectors * sectorSize);
@@ -303,6 +339,7 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
         m_mediaKind = MediaKind::Unknown;
     }
     stopIfAsked();
+    m_discTouched = DiscTouched::Written;
     writer.Write(*stream);
     if (!writer.LastWriteSucceeded())
         throw ServiceError(unconfirmedReason);

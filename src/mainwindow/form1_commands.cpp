@@ -51,8 +51,12 @@ void Form1::Form_Resize()
 void Form1::Picture2_Click()
 {
     // Owned by no window: the main window stays usable, and closing it
-    // leaves an open About box running.
-    frmAbout::Show(m_platform, this);
+    // leaves an open About box running. It may outlive a running burn, so
+    // its boxes go to the window's own prompter, not to the run's.
+    Platform platform = m_platform;
+    if (m_runPrompter)
+        platform.prompter = m_outerPrompter;
+    frmAbout::Show(platform, this);
 }
 
 } // namespace pelimor

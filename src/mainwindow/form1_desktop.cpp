@@ -109,7 +109,7 @@ QString Form1::droppedImagePath(const QMimeData *data) const
 
 void Form1::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!m_burning && !droppedImagePath(event->mimeData()).isEmpty())
+    if (!m_burning && !isCheckingImage() && !droppedImagePath(event->mimeData()).isEmpty())
         event->acceptProposedAction();
     else
         event->ignore();
@@ -117,8 +117,8 @@ void Form1::dragEnterEvent(QDragEnterEvent *event)
 
 void Form1::dropEvent(QDropEvent *event)
 {
-    // While a burn runs the image it writes stays in the path box.
-    const QString path = m_burning ? QString() : droppedImagePath(event->mimeData());
+    // While an image is checked or burnt it stays in the path box.
+    const QString path = m_burning || isCheckingImage() ? QString() : droppedImagePath(event->mimeData());
     if (path.isEmpty()) {
         event->ignore();
         return;
@@ -166,18 +166,12 @@ void Form1::beginDesktopRun(const QString &path, const QTreeWidgetItem &row)
     const QString model = (row.text(1) + QLatin1Char(' ') + row.text(2)).simplified();
     const QString device = row.text(4).isEmpty() ? row.text(0) : row.text(4);
     m_runDrive = model.isEmpty() ? device : model + QStringLiteral(" (") + device + QLatin1Char(')');
-    m_runEnding = false;
-    m_rate.reset();
     m_mediaKind = MediaKind::Unknown;
     m_outerPrompter = m_platform.prompter;
     m_runPrompter =
         std::make_unique<RunPrompter>(*m_outerPrompter, [this](const QString &title) { desktopRunEnding(title); });
     m_platform.prompter = m_runPrompter.get();
-    if (m_platform.desktop) {
-        m_desktopState = Desktop::Progress::Normal;
-        m_desktopShare = 0.0;
-        m_platform.desktop->showProgress(*this, m_desktopState, m_desktopShare);
-    }
+    restartDesktopRun();
 }
 
 void Form1::showDesktopShare(double share)
@@ -193,7 +187,8 @@ void Form1::showDesktopShare(double share)
 
 void Form1::desktopRunEnding(const QString &boxTitle)
 {
-    // The first box of a run ends it; there is no second.
+    // The first box of a run ends it; any later one belongs to the same
+    // end, unless the run starts over (restartDesktopRun).
     if (m_runEnding)
         return;
     m_runEnding = true;
@@ -216,6 +211,17 @@ void Form1::desktopRunEnding(const QString &boxTitle)
                              ? tr("%1 on %2").arg(m_runImage, m_runDrive)
                              : tr("%1 on %2: %3").arg(m_runImage, m_runDrive, boxTitle);
     m_platform.desktop->notify(*this, complete ? tr("Burn complete") : tr("Burn failed"), body);
+}
+
+void Form1::restartDesktopRun()
+{
+    m_runEnding = false;
+    m_rate.reset();
+    if (m_platform.desktop) {
+        m_desktopState = Desktop::Progress::Normal;
+        m_desktopShare = 0.0;
+        m_platform.desktop->showProgress(*this, m_desktopState, m_desktopShare);
+    }
 }
 
 void Form1::endDesktopRun()

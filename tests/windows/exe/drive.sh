@@ -95,6 +95,7 @@ standin=(PELIMOR_STANDIN_LOG="$(winpath "$standin_log")" PELIMOR_STANDIN_DISC="$
 
 source "$here/drive_main.sh"
 source "$here/drive_refusals.sh"
+source "$here/drive_erase.sh"
 
 stop_watching
 if [ -n "$pictures" ]; then
