@@ -260,7 +260,14 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
     stopIfAsked(); // the user may have closed the window while the drive was being taken
     if (reuse == MediaReuse::Erase) {
         m_discTouched = DiscTouched::Erasing;
-        writer.EraseMedia();
+        try {
+            writer.EraseMedia();
+        } catch (const ServiceError &) {
+            // A blank asked to stop runs to its end and only then says it
+            // was stopped; any other failure is the blank's own.
+            if (!m_stopRequested)
+                throw;
+        }
         m_discTouched = DiscTouched::Erased;
         stopIfAsked(); // a blank runs to its end; a stop asked meanwhile still holds
     } else if (reuse == MediaReuse::Overwrite) {
