@@ -213,10 +213,11 @@ void TestBurnStop::closingDuringTheBurnAsksWhetherToStop()
     QCOMPARE(m.title, QString("Burn failed"));
     QCOMPARE(m.icon, MsgIcon::Critical);
     // What became of the disc: never "unusable" for one nothing reached.
-    QCOMPARE(m.prompt, QString("The burn did not complete: ") +
-                           (erasing       ? "it was stopped after the disc had been erased; nothing was written to it"
-                            : beforeWrite ? "it was stopped before anything was written, and the disc was not changed"
-                                          : "it was stopped before it had finished, and the disc is probably unusable"));
+    QCOMPARE(m.prompt,
+             QString("The burn did not complete: ") +
+                 (erasing       ? "it was stopped after the disc had been erased; nothing was written to it"
+                  : beforeWrite ? "it was stopped before anything was written, and the disc was not changed"
+                                : "it was stopped before it had finished, and the disc is probably unusable"));
     QCOMPARE(sim->disc.count("CancelWrite"), 1);
     QCOMPARE(callsAtBox.back(), std::string("ReleaseExclusiveAccess"));
     QVERIFY(!form->dataWriter()->LastWriteSucceeded());
@@ -264,6 +265,10 @@ void TestBurnStop::commandsAreDisabledAndCloseRefusedDuringTheWrite()
         QMimeData dropped;
         dropped.setUrls({QUrl::fromLocalFile(image + ".other")});
         QFile(image).copy(image + ".other");
+        // Qt passes a drop on only after the drag has entered.
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        QVERIFY(!enter.isAccepted());
         QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(form.get(), &drop);
         QVERIFY(!drop.isAccepted());

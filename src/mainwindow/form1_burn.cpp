@@ -326,8 +326,8 @@ MediaReuse Form1::burnPass(const QString &path, const std::string &recorderId, M
                          MsgIcon::Critical, tr("Media not blank"));
         return MediaReuse::None;
     }
-    // A last part-filled sector takes a whole one on the disc.
-    const std::int64_t neededSectors = (stream->size() + sectorSize - 1) / sectorSize;
+    // The stream is padded to whole sectors already.
+    const std::int64_t neededSectors = stream->size() / sectorSize;
     const std::int64_t freeSectors = writer.FreeSectorsOnMedia();
     if (neededSectors > freeSectors) {
         const auto [needed, available] = megabytesApart(neededSectors * sectorSize, freeSectors * sectorSize);
