@@ -268,24 +268,24 @@ HRESULT Format::put_ClientName(BSTR value)
     return S_OK;
 }
 
-HRESULT Format::FindConnectionPoint(REFIID iid, IConnectionPoint **point)
+HRESULT findConnectionPoint(REFIID asked, REFIID events, IConnectionPoint *self, IConnectionPoint **point)
 {
-    if (!IsEqualIID(iid, pelimor::imapi2::iidDiscFormat2DataEvents)) {
+    if (!IsEqualIID(asked, events)) {
         *point = nullptr;
         return CONNECT_E_NOCONNECTION;
     }
-    *point = static_cast<IConnectionPoint *>(this);
-    AddRef();
+    *point = self;
+    self->AddRef();
     return S_OK;
 }
 
-HRESULT Format::Advise(IUnknown *candidate, DWORD *cookie)
+HRESULT adviseSink(IUnknown *candidate, REFIID events, IDispatch *&sink, int &advised, DWORD *cookie)
 {
     // A source checks that the sink speaks its event interface.
-    void *events = nullptr;
-    if (FAILED(candidate->QueryInterface(pelimor::imapi2::iidDiscFormat2DataEvents, &events)))
+    void *speaks = nullptr;
+    if (FAILED(candidate->QueryInterface(events, &speaks)))
         return CONNECT_E_CANNOTCONNECT;
-    static_cast<IUnknown *>(events)->Release();
+    static_cast<IUnknown *>(speaks)->Release();
     if (FAILED(candidate->QueryInterface(IID_IDispatch, reinterpret_cast<void **>(&sink))))
         return CONNECT_E_CANNOTCONNECT;
     ++advised;
@@ -293,13 +293,28 @@ HRESULT Format::Advise(IUnknown *candidate, DWORD *cookie)
     return S_OK;
 }
 
-HRESULT Format::Unadvise(DWORD cookie)
+HRESULT unadviseSink(DWORD cookie, IDispatch *&sink, int &unadvised)
 {
     if (cookie != 42 || !sink)
         return CONNECT_E_NOCONNECTION;
     std::exchange(sink, nullptr)->Release();
     ++unadvised;
     return S_OK;
+}
+
+HRESULT Format::FindConnectionPoint(REFIID iid, IConnectionPoint **point)
+{
+    return findConnectionPoint(iid, pelimor::imapi2::iidDiscFormat2DataEvents, this, point);
+}
+
+HRESULT Format::Advise(IUnknown *candidate, DWORD *cookie)
+{
+    return adviseSink(candidate, pelimor::imapi2::iidDiscFormat2DataEvents, sink, advised, cookie);
+}
+
+HRESULT Format::Unadvise(DWORD cookie)
+{
+    return unadviseSink(cookie, sink, unadvised);
 }
 
 HRESULT Format::put_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_LEVEL value)

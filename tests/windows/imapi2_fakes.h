@@ -58,6 +58,23 @@ namespace fakes {
         return S_OK;                                                                                                   \
     }
 
+// An event source with a single sink, as both of the service's are: the
+// container finds one connection point (itself), which takes one sink
+// that speaks the source's event interface.
+#define FAKE_CONNECTION_POINT                                                                                          \
+    FAKE_UNUSED(EnumConnectionPoints(IEnumConnectionPoints **))                                                        \
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint **point) override;                      \
+    FAKE_UNUSED(GetConnectionInterface(IID *))                                                                         \
+    FAKE_UNUSED(GetConnectionPointContainer(IConnectionPointContainer **))                                             \
+    HRESULT STDMETHODCALLTYPE Advise(IUnknown *sink, DWORD *cookie) override;                                          \
+    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;                                                         \
+    FAKE_UNUSED(EnumConnections(IEnumConnections **))
+
+// What those methods do, for the source's events interface.
+HRESULT findConnectionPoint(REFIID asked, REFIID events, IConnectionPoint *self, IConnectionPoint **point);
+HRESULT adviseSink(IUnknown *candidate, REFIID events, IDispatch *&sink, int &advised, DWORD *cookie);
+HRESULT unadviseSink(DWORD cookie, IDispatch *&sink, int &unadvised);
+
 // The progress object of one Update event.
 struct EventArgs final : public IDiscFormat2DataEventArgs {
     FAKE_UNKNOWN
@@ -241,15 +258,7 @@ struct Format final : public IDiscFormat2Data,
     // "cancelled" result (unless it comes too late).
     HRESULT STDMETHODCALLTYPE CancelWrite() override;
     FAKE_UNUSED(SetWriteSpeed(LONG, VARIANT_BOOL))
-    // IConnectionPointContainer
-    FAKE_UNUSED(EnumConnectionPoints(IEnumConnectionPoints **))
-    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint **point) override;
-    // IConnectionPoint
-    FAKE_UNUSED(GetConnectionInterface(IID *))
-    FAKE_UNUSED(GetConnectionPointContainer(IConnectionPointContainer **))
-    HRESULT STDMETHODCALLTYPE Advise(IUnknown *sink, DWORD *cookie) override;
-    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
-    FAKE_UNUSED(EnumConnections(IEnumConnections **))
+    FAKE_CONNECTION_POINT
     // IBurnVerification
     HRESULT STDMETHODCALLTYPE put_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_LEVEL value) override;
     FAKE_UNUSED(get_BurnVerificationLevel(IMAPI_BURN_VERIFICATION_LEVEL *))
@@ -293,15 +302,7 @@ struct Eraser final : public IDiscFormat2Erase, public IConnectionPointContainer
     HRESULT STDMETHODCALLTYPE put_ClientName(BSTR value) override;
     FAKE_UNUSED(get_ClientName(BSTR *))
     HRESULT STDMETHODCALLTYPE EraseMedia() override;
-    // IConnectionPointContainer
-    FAKE_UNUSED(EnumConnectionPoints(IEnumConnectionPoints **))
-    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint **point) override;
-    // IConnectionPoint
-    FAKE_UNUSED(GetConnectionInterface(IID *))
-    FAKE_UNUSED(GetConnectionPointContainer(IConnectionPointContainer **))
-    HRESULT STDMETHODCALLTYPE Advise(IUnknown *sink, DWORD *cookie) override;
-    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
-    FAKE_UNUSED(EnumConnections(IEnumConnections **))
+    FAKE_CONNECTION_POINT
 };
 
 // Makes CoCreateInstance of one class identifier hand out the given object,

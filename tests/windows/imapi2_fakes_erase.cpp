@@ -2,8 +2,6 @@
 // service's own thread, as IMAPI2's does.
 #include "imapi2_fakes.h"
 
-#include <olectl.h>
-
 #include <utility>
 
 namespace fakes {
@@ -105,35 +103,17 @@ HRESULT Eraser::eraseOnServiceThread()
 
 HRESULT Eraser::FindConnectionPoint(REFIID iid, IConnectionPoint **point)
 {
-    if (!IsEqualIID(iid, pelimor::imapi2::iidDiscFormat2EraseEvents)) {
-        *point = nullptr;
-        return CONNECT_E_NOCONNECTION;
-    }
-    *point = static_cast<IConnectionPoint *>(this);
-    AddRef();
-    return S_OK;
+    return findConnectionPoint(iid, pelimor::imapi2::iidDiscFormat2EraseEvents, this, point);
 }
 
 HRESULT Eraser::Advise(IUnknown *candidate, DWORD *cookie)
 {
-    void *events = nullptr;
-    if (FAILED(candidate->QueryInterface(pelimor::imapi2::iidDiscFormat2EraseEvents, &events)))
-        return CONNECT_E_CANNOTCONNECT;
-    static_cast<IUnknown *>(events)->Release();
-    if (FAILED(candidate->QueryInterface(IID_IDispatch, reinterpret_cast<void **>(&sink))))
-        return CONNECT_E_CANNOTCONNECT;
-    ++advised;
-    *cookie = 43;
-    return S_OK;
+    return adviseSink(candidate, pelimor::imapi2::iidDiscFormat2EraseEvents, sink, advised, cookie);
 }
 
 HRESULT Eraser::Unadvise(DWORD cookie)
 {
-    if (cookie != 43 || !sink)
-        return CONNECT_E_NOCONNECTION;
-    std::exchange(sink, nullptr)->Release();
-    ++unadvised;
-    return S_OK;
+    return unadviseSink(cookie, sink, unadvised);
 }
 
 } // namespace fakes
