@@ -186,6 +186,13 @@ IUnknown *World::newEraser()
         m_config.mediaState = 2;
         m_config.physicallyBlank = true;
         m_config.nextWritable = 0;
+        // Writers made before the blank ask the drive afresh, as the
+        // service's do.
+        for (const auto &writer : m_writers) {
+            writer->mediaStatus = m_config.mediaState;
+            writer->physicallyBlank = true;
+            writer->nextWritable = 0;
+        }
         note(L"disc blanked");
         // Nothing of the old data can be read any more.
         if (!m_config.burn.disc.empty()) {

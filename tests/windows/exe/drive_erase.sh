@@ -30,6 +30,7 @@ erase_run() {
     if wait_shown "Erase the disc?" 10; then
         box_says "Erase the disc?" "The disc in PELIMOR EMUL-DVDRW is a rewritable disc that holds data." \
             "$what: the question names the recorder"
+        [ "$answer" = n ] || picture "Erase the disc?" "$work/windows-erase.png" || true
         keys "$answer"
     else
         fail "$what: no \"Erase the disc?\" question after the refusal"
